@@ -1,0 +1,35 @@
+#include "TestEnvironment.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace testsupport {
+
+QString sandboxDir() { return qEnvironmentVariable("DVL_TEST_SANDBOX"); }
+
+QString makeFolder(const QString& name)
+{
+    const QString path = sandboxDir() + "/" + name;
+    QDir().mkpath(path);
+    return path.endsWith('/') ? path : path + "/";
+}
+
+QString writeFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        qFatal("cannot write test file %s", qPrintable(path));
+    return path;
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString soundRecordFile() { return sandboxDir() + "/sound-record.txt"; }
+
+}  // namespace testsupport

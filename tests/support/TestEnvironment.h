@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+namespace testsupport {
+
+// The fresh folder this test process got as its HOME (ends without "/").
+QString sandboxDir();
+
+// A new empty folder inside the sandbox, ending in "/".
+QString makeFolder(const QString& name);
+
+// Writes bytes to a file (creating parent folders); returns its path.
+QString writeFile(const QString& path, const QByteArray& bytes);
+QByteArray readFile(const QString& path);
+
+// The file that the recording sound backend appends to in this process.
+QString soundRecordFile();
+
+}  // namespace testsupport
