@@ -27,6 +27,9 @@ enum class StoreError {
     Other,         // any other SQL error (wrong table, wrong column, ...)
 };
 
+// A short name of the code ("busy", "not a database", ...) for messages and tests.
+QString storeErrorName(StoreError code);
+
 class StoreException : public std::runtime_error {
 public:
     StoreException(StoreError code, const QString& message);
@@ -114,6 +117,10 @@ public:
     void executeScript(const QString& sql);
     std::int64_t lastInsertId() const;
     bool inTransaction() const;
+
+    // True when the file refuses writes (a read-only connection, or a read-write one
+    // on a file this user may not write); reading still works.
+    bool isReadOnly() const;
 
     void setBusyTimeout(int milliseconds);
     QString path() const { return path_; }
