@@ -54,13 +54,23 @@ TEST(StoreRecovery, WriteOfAKilledWriterIsRolledBackOnReadWriteOpen)
     EXPECT_EQ(storetest::textsInStore(path), numberedTexts(100) << "after");
 }
 
-TEST(StoreLocking, WriterWaitsForALockReleasedInTime)
-{
-    const QString path = testsupport::makeFolder("stores") + "Users.dat";
-    storetest::makeTextStore(path, {"first"});
-    QProcess holder;
-    startLockHolder(holder, path, 400);
+// A store and a second program that takes its write lock.
+class StoreLocking : public ::testing::Test {
+protected:
+    void SetUp() override { storetest::makeTextStore(path, {"first"}); }
+    void TearDown() override
+    {
+        holder.kill();
+        holder.waitForFinished(5000);
+    }
 
+    const QString path = testsupport::makeFolder("stores") + "Users.dat";
+    QProcess holder;
+};
+
+TEST_F(StoreLocking, WriterWaitsForALockReleasedInTime)
+{
+    startLockHolder(holder, path, 400);
     Store store = Store::open(path, OpenMode::ReadWrite);
     QElapsedTimer timer;
     timer.start();
@@ -72,13 +82,9 @@ TEST(StoreLocking, WriterWaitsForALockReleasedInTime)
     EXPECT_EQ(storetest::textsInStore(path), QStringList({"first", "held", "mine"}));
 }
 
-TEST(StoreLocking, WriterGivesUpWithBusyWhenTheLockOutlastsTheTimeout)
+TEST_F(StoreLocking, WriterGivesUpWithBusyWhenTheLockOutlastsTheTimeout)
 {
-    const QString path = testsupport::makeFolder("stores") + "Users.dat";
-    storetest::makeTextStore(path, {"first"});
-    QProcess holder;
     startLockHolder(holder, path, 5000);
-
     Store store = Store::open(path, OpenMode::ReadWrite);
     store.setBusyTimeout(200);
     QElapsedTimer timer;
@@ -89,8 +95,6 @@ TEST(StoreLocking, WriterGivesUpWithBusyWhenTheLockOutlastsTheTimeout)
     EXPECT_TRUE(e.text().contains(path)) << e.what();
     EXPECT_TRUE(e.text().contains("another program")) << e.what();
     EXPECT_FALSE(store.inTransaction());
-    holder.kill();
-    holder.waitForFinished(5000);
 }
 
 TEST(StoreReadOnlyFolder, OtherUserReadsButCannotWrite)
