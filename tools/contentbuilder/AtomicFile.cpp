@@ -1,6 +1,8 @@
 #include "AtomicFile.h"
 
 #include "ContentError.h"
+#include "platform/files/FileError.h"
+#include "platform/files/Rename.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -39,16 +41,16 @@ bool placeFile(const QString& temporary, const QString& target, Placement placem
             throw ContentError(target, "cannot be put in place: " + systemError());
         return true;
     }
-    // A hard link never replaces an existing name, so a file that appeared meanwhile
-    // (a learner's own store) is left alone.
-    const bool placed = ::link(from.constData(), to.constData()) == 0;
-    const int linkError = errno;
-    QFile::remove(temporary);
-    if (!placed && linkError != EEXIST) {
-        errno = linkError;
-        throw ContentError(target, "cannot be put in place: " + systemError());
+    // Never replaces an existing name, so a file that appeared meanwhile (a learner's
+    // own store) is left alone.
+    try {
+        platform::renameNoReplace(temporary, target);
+        return true;
+    } catch (const platform::FileError& error) {
+        QFile::remove(temporary);
+        if (error.kind() == platform::FileErrorKind::Exists) return false;
+        throw ContentError(target, "cannot be put in place: " + error.text());
     }
-    return placed;
 }
 
 void writeFileAtomically(const QString& target, const QByteArray& bytes)
