@@ -1,0 +1,257 @@
+#include "main/core/app/frmMain.h"
+
+#include "dvl_version.h"
+#include "main/core/shared/TileBackground.h"
+#include "main/core/shared/Wait.h"
+#include "main/core/startup/ErrorTrap.h"
+#include "main/core/startup/ModMain.h"
+#include "main/core/startup/Registry.h"
+#include "main/core/windows/MsgYesNo.h"
+#include "main/core/windows/WindowPictures.h"
+#include "platform/files/FileLists.h"
+#include "platform/files/Paths.h"
+#include "platform/ui/EndProgram.h"
+#include "platform/ui/MessageBox.h"
+#include "platform/ui/Twips.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTime>
+
+#include <stdexcept>
+
+using startup::modMain;
+
+namespace {
+
+constexpr char kTemplateStore[] = "Dravolin.tpl";
+constexpr qint64 kSmallestScreenArea = 460000;  // 800 x 600 passes, 640 x 480 does not
+
+}  // namespace
+
+frmMain::frmMain(const QString& programDir, QWidget* parent)
+    : QWidget(parent),
+      programDir_(programDir.endsWith('/') ? programDir : programDir + '/'),
+      FileAct(platform::executablesIn),
+      File1([](const QString& folder) { return platform::filesWithExtension(folder, modMain.gLanguageCode); }),
+      File2([](const QString& folder) {
+          return platform::filesWithExtension(folder, 'v' + modMain.gLanguageCode);
+      }),
+      picture_(windowBackground())
+{
+    setObjectName("frmMain");
+    buildControls();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::Form_Load()
+{
+    modMain.gProgramCode = QStringLiteral(DVL_PROGRAM_CODE);
+    Apply_Edition();
+    if (!Get_Captions()) return;
+    Set_Paths();
+    Record_Folders();
+    List_Activities();
+    Show_Splash();
+    Get_Settings();
+    Load_Sign_In();
+    shared::Wait(1);
+    modMain.gSubjectsChanged = false;
+    Build_Subject_Tree();
+    Load_Template_Content();
+    Get_Activities();
+    Unload_Splash();
+    Show_Sign_In();
+    if (!Check_Resolution()) return;
+    Check_Weekly_Update();
+}
+
+void frmMain::Apply_Edition()
+{
+    const auto edition = startup::findEdition(modMain.gProgramCode);
+    if (!edition) return;
+    modMain.applyEdition(*edition);
+    imgLogo->setPixmap(editionLogo(edition->logoIndex, imgLogo->size()));
+}
+
+bool frmMain::Get_Captions()
+{
+    // Without its texts the program has no words to show, so it says so plainly
+    // in English and ends.
+    const QString path = programDir_ + kTemplateStore;
+    try {
+        startup::CaptionTable captions = startup::Get_Captions(path, modMain.gInterfaceLanguage);
+        if (captions.isEmpty()) throw std::runtime_error("The table of interface texts is empty.");
+        modMain.gCaptions = std::move(captions);
+        return true;
+    } catch (const std::exception& error) {
+        platform::ui::showMessage(
+            QString("Lessondesk cannot start: its interface texts cannot be read from\n%1\n\n%2\n\n"
+                    "Please install the program again.")
+                .arg(QDir::toNativeSeparators(path), QString::fromUtf8(error.what())),
+            platform::ui::MessageIcon::Critical, platform::ui::MessageButtons::Ok,
+            QStringLiteral("Lessondesk"));
+        platform::ui::endProgram(1);
+        return false;
+    }
+}
+
+void frmMain::Set_Paths()
+{
+    startup::runTrapped(QStringLiteral("Set_Paths"), [this] {
+        startup::Set_Paths(folders_, programDir_, modMain.gCaptions[10], modMain.gCaptions[11],
+                           modMain.gProductTitle);
+    });
+    modMain.gDataDir = folders_.dataDir;
+    modMain.gInstalledSubjectsDir = folders_.installedSubjectsDir;
+    modMain.gVirtualSubjectsDir = folders_.virtualSubjectsDir;
+}
+
+void frmMain::Record_Folders()
+{
+    const QString key = startup::programKey(modMain.gProgramCode);
+    startup::Record_Folder(key, QStringLiteral("ProgramDir"), folders_.programDir);
+    startup::Record_Folder(key, QStringLiteral("InstalledSubjectsDir"), folders_.installedSubjectsDir);
+    startup::Record_Folder(key, QStringLiteral("VirtualSubjectsDir"), folders_.virtualSubjectsDir);
+}
+
+void frmMain::List_Activities()
+{
+    FileAct.setPath(folders_.activitiesDir);
+    startup::runTrapped(QStringLiteral("Form_Load"), [this] { FileAct.refresh(); });
+}
+
+void frmMain::Show_Splash()
+{
+    splash_ = new frmSplash(imgLogo->pixmap());
+    splash_->show();
+    splash_->activateWindow();
+}
+
+void frmMain::Get_Settings()
+{
+    const QString procedure = QStringLiteral("Get_Settings");
+    mRandom.seed(static_cast<quint32>(QTime::currentTime().msecsSinceStartOfDay()));
+    // A folder that cannot be made is reported on its own, so the window still
+    // gets its texts.
+    startup::runTrapped(procedure, [] { platform::createFolder(modMain.gDataDir + modMain.gCaptions[10]); });
+    startup::runTrapped(procedure, [this] {
+        File1.setPath(modMain.gInstalledSubjectsDir);
+        File1.refresh();
+        File2.setPath(modMain.gVirtualSubjectsDir);
+        File2.refresh();
+
+        lblSelectSubject->setText("1. " + modMain.gCaptions[14]);
+        lblSelectActivity->setText("2. " + modMain.gCaptions[15]);
+        lblCaption->setText(modMain.gCaptions[20]);
+        setWindowTitle(modMain.gProductTitle);
+        btnChangeUser->setText(modMain.gCaptions[99]);
+        btnCreateVirtualSubjects->setText(modMain.gCaptions[65]);
+        btnOpenSubjectsFolder->setText(modMain.gCaptions[142]);
+        lblMoreActs->setText(modMain.gCaptions[114]);
+
+        if (splash_) splash_->setStatus(modMain.gCaptions[12] + ".  " + modMain.gCaptions[13]);
+
+        mTipIndex = 0;
+        mPendingText = modMain.gCaptions[63];
+        mPendingLink.clear();
+
+        picMenu->move(platform::ui::twipsToPixelsX(100) - picMenu->width(), picMenu->y());
+
+        mLastActivity = FileAct.listCount() - 1;
+    });
+}
+
+// Loads the sign-in window without showing it.
+void frmMain::Load_Sign_In() {}
+
+// Builds the subject tree from the installed and custom subject stores.
+void frmMain::Build_Subject_Tree() {}
+
+// Loads the menu links, ticker messages and tips of the template store.
+void frmMain::Load_Template_Content() {}
+
+// Builds one activity button per program of the Activities folder.
+void frmMain::Get_Activities() {}
+
+void frmMain::Unload_Splash()
+{
+    if (splash_) splash_->close();
+}
+
+// The learner starts from the main window.
+void frmMain::Show_Sign_In()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+bool frmMain::screenIsTooSmall(const QSize& pixels)
+{
+    return static_cast<qint64>(pixels.width()) * pixels.height() < kSmallestScreenArea;
+}
+
+bool frmMain::Check_Resolution()
+{
+    bool goOn = true;
+    startup::runTrapped(QStringLiteral("Check_Resolution"), [&] {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        if (!screen || !screenIsTooSmall(screen->size())) return;
+        const auto answer = platform::ui::showMessage(
+            modMain.gCaptions[16] + "\n\n" + modMain.gCaptions[1], platform::ui::MessageIcon::None,
+            platform::ui::MessageButtons::YesNo);
+        if (answer == platform::ui::MessageAnswer::No) {
+            goOn = false;
+            platform::ui::endProgram();
+        }
+    });
+    return goOn;
+}
+
+// Asks the vendor's server once a week whether this version has an update.
+void frmMain::Check_Weekly_Update() {}
+
+// Deletes the study list and phrase sound files this window handed to activities.
+void frmMain::Delete_Handoff_Files() {}
+
+frmSplash::ProgressWriter frmMain::splashProgress()
+{
+    if (splash_) return splash_->progressWriter();
+    return [](const QString&) {};
+}
+
+void frmMain::Form_Activate()
+{
+    if (!msgYesNo_) msgYesNo_ = new MsgYesNo(this);
+    msgYesNo_->hide();
+}
+
+void frmMain::Form_Unload()
+{
+    Delete_Handoff_Files();
+    platform::ui::endProgram();
+}
+
+bool frmMain::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate) Form_Activate();
+    return QWidget::event(event);
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    Form_Unload();
+}
+
+void frmMain::paintEvent(QPaintEvent*)
+{
+    shared::TileBackgroundMain(*this, picture_, modMain.gCaptions[149]);
+}

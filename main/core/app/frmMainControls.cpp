@@ -1,0 +1,104 @@
+// The main window's controls and their places, in twips of the client area.
+#include "main/core/app/frmMain.h"
+
+#include "platform/ui/PlainLabel.h"
+#include "platform/ui/Resources.h"
+#include "platform/ui/Twips.h"
+
+#include <QFrame>
+#include <QHeaderView>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTreeWidget>
+
+using platform::ui::twipsToPixels;
+
+namespace {
+
+constexpr QSize kClientTwips(9600, 7200);
+
+constexpr char kStyle[] = R"css(
+    QFrame#PicMsg { background: #ffffff; border: 1px solid #b8cbe0; border-radius: 10px; }
+    QFrame#PicActsHolder { background: rgba(255, 255, 255, 150); border: 1px solid #b8cbe0;
+                           border-radius: 6px; }
+    QWidget#picActs { background: transparent; }
+    QFrame#picMenu { background: #1f4e9c; border: none; }
+    QLabel#lblSelectSubject, QLabel#lblSelectActivity { color: #1f3b5c; }
+    QLabel#lblCaption { color: #4a5a6e; }
+    QLabel#lblMoreActs { color: #1f5fbf; }
+    QLabel#lblURL { color: #ffffff; }
+    QTreeWidget#TreeFolders { background: #ffffff; border: 1px solid #b8cbe0; border-radius: 4px; }
+    QPushButton { background: #ffffff; color: #1f3b5c; border: 1px solid #8fb0d3;
+                  border-radius: 5px; padding: 2px 8px; }
+    QPushButton:hover { background: #e3eefa; }
+    QPushButton:pressed { background: #c9dcf2; }
+    QPushButton:disabled { color: #9aa7b5; border-color: #c8d3df; }
+)css";
+
+template <class T>
+T* place(T* control, const char* name, const QRect& twips)
+{
+    control->setObjectName(name);
+    control->setGeometry(twipsToPixels(twips));
+    return control;
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QRect& twips, int points, bool bold)
+{
+    auto* label = place(new platform::ui::PlainLabel(parent), name, twips);
+    QFont font = label->font();
+    font.setPointSize(points);
+    font.setBold(bold);
+    label->setFont(font);
+    return label;
+}
+
+}  // namespace
+
+void frmMain::buildControls()
+{
+    setFixedSize(twipsToPixels(kClientTwips));
+    setStyleSheet(QString::fromUtf8(kStyle));
+
+    // The message ticker's panel.
+    PicMsg = place(new QFrame(this), "PicMsg", {240, 240, 5175, 1170});
+    PicMsg->setProperty("Tag", QStringLiteral("GOUP"));
+    lblMsg = makeLabel(PicMsg, "lblMsg", {120, 60, 4935, 1050}, 12, false);
+    lblMsg->setAlignment(Qt::AlignCenter);
+    lblMsg->setWordWrap(true);
+
+    imgLogo = place(new QLabel(this), "imgLogo", {5655, 240, 3705, 900});
+    imgLogo->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblCaption = makeLabel(this, "lblCaption", {5655, 1170, 3705, 285}, 8, false);
+    lblCaption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    lblSelectSubject = makeLabel(this, "lblSelectSubject", {240, 1530, 3720, 300}, 10, true);
+    lblSelectActivity = makeLabel(this, "lblSelectActivity", {4140, 1530, 5220, 300}, 10, true);
+
+    TreeFolders = place(new QTreeWidget(this), "TreeFolders", {240, 1860, 3720, 3765});
+    TreeFolders->setHeaderHidden(true);
+
+    // The activity buttons sit on picActs, which scrolls inside its fixed holder.
+    PicActsHolder = place(new QFrame(this), "PicActsHolder", {4140, 1860, 5220, 5175});
+    picActs = place(new QWidget(PicActsHolder), "picActs", {0, 0, 4965, 5175});
+    VScroll = place(new QScrollBar(Qt::Vertical, PicActsHolder), "VScroll", {4965, 0, 255, 5175});
+    VScroll->hide();
+    lblMoreActs = makeLabel(picActs, "lblMoreActs", {120, 920, 4725, 300}, 10, false);
+    lblMoreActs->setCursor(Qt::PointingHandCursor);
+
+    btnCreateVirtualSubjects = place(new QPushButton(this), "btnCreateVirtualSubjects", {240, 5745, 3720, 400});
+    btnOpenSubjectsFolder = place(new QPushButton(this), "btnOpenSubjectsFolder", {240, 6225, 3720, 400});
+    btnChangeUser = place(new QPushButton(this), "btnChangeUser", {240, 6705, 3240, 400});
+    btnAdmin = place(new QPushButton(this), "btnAdmin", {3540, 6705, 420, 400});
+    btnAdmin->setIcon(QIcon(platform::ui::resourcePath(QStringLiteral("PICTURE"), QStringLiteral("admin"))));
+    btnAdmin->setIconSize(twipsToPixels(QSize(300, 300)));
+    btnAdmin->setAccessibleName(QStringLiteral("Administrator"));
+    btnAdmin->setEnabled(false);  // the administrator's sign-in enables it
+
+    // The slide-in link menu; Get_Settings parks it with 100 twips showing at the left edge.
+    picMenu = place(new QFrame(this), "picMenu", {0, 0, 3885, 9765});
+    lblURL = makeLabel(picMenu, "lblURL", {240, 6600, 3400, 300}, 9, false);
+    picMenu->raise();
+}

@@ -1,0 +1,168 @@
+#include "main/core/app/frmMain.h"
+
+#include "ProgramFolderFixture.h"
+#include "dvl_version.h"
+#include "main/core/startup/ModMain.h"
+#include "main/core/startup/Registry.h"
+#include "platform/ui/EndProgram.h"
+#include "platform/ui/MessageBoxRecorder.h"
+#include "platform/ui/TestClock.h"
+#include "platform/ui/Twips.h"
+#include "TestEnvironment.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+using startup::modMain;
+
+namespace {
+
+// What every start-up test needs: a clock that never blocks a wait, boxes
+// answered in place, and the end of the program observed instead of made.
+class StartUp : public ::testing::Test {
+protected:
+    StartUp()
+    {
+        clock_.setAutoAdvance(true);
+        previousEnd_ = platform::ui::setEndFunction([this](int code) { ends.push_back(code); });
+    }
+    ~StartUp() override { platform::ui::setEndFunction(previousEnd_); }
+
+    static QString setting(const QString& name)
+    {
+        return startup::Get_Reg_String(startup::programKey(DVL_PROGRAM_CODE), name, "<none>");
+    }
+    static bool splashShown()
+    {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->objectName() == "frmSplash" && window->isVisible()) return true;
+        return false;
+    }
+
+    ProgramFolderFixture fixture;
+    platform::ui::MessageBoxRecorder boxes;
+    std::vector<int> ends;
+
+private:
+    platform::ui::TestClock clock_;
+    platform::ui::EndFunction previousEnd_;
+};
+
+QString textOf(const QWidget& window, const char* name)
+{
+    if (auto* label = window.findChild<QLabel*>(name)) return label->text();
+    if (auto* button = window.findChild<QPushButton*>(name)) return button->text();
+    return "<no control " + QString(name) + ">";
+}
+
+}  // namespace
+
+TEST_F(StartUp, ShowsTheWindowWithItsTextsFoldersAndRegistryValues)
+{
+    frmMain window(fixture.programDir);
+    window.Form_Load();
+    const QString dir = fixture.programDir;
+
+    EXPECT_TRUE(boxes.shown().empty()) << boxes.shown().front().text.toStdString();
+    EXPECT_TRUE(ends.empty());
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.windowTitle(), startup::findEdition(DVL_PROGRAM_CODE)->productTitle);
+    EXPECT_EQ(modMain.gProgramCode, DVL_PROGRAM_CODE);
+    EXPECT_FALSE(splashShown());
+
+    EXPECT_EQ(setting("ProgramDir"), dir);
+    EXPECT_EQ(setting("InstalledSubjectsDir"), dir + "Subjects/");
+    EXPECT_EQ(setting("VirtualSubjectsDir"), dir + "My Subjects/");
+    EXPECT_EQ(modMain.gDataDir, dir);
+    EXPECT_EQ(modMain.gInstalledSubjectsDir, dir + "Subjects/");
+    EXPECT_EQ(modMain.gVirtualSubjectsDir, dir + "My Subjects/");
+    EXPECT_EQ(window.folders().activitiesDir, dir + "Activities/");
+
+    const QString code = modMain.gLanguageCode;
+    EXPECT_EQ(window.installedSubjectFiles().entries(), QStringList({"Colours." + code, "food." + code}));
+    EXPECT_EQ(window.customSubjectFiles().entries(), QStringList({"Example.v" + code}));
+    EXPECT_EQ(window.activityPrograms().entries(), QStringList({"05jumbler"}));
+    EXPECT_EQ(window.lastActivity(), 0);
+
+    if (modMain.gInterfaceLanguage == "English") {
+        EXPECT_EQ(textOf(window, "lblSelectSubject"), "1. Caption 14");
+        EXPECT_EQ(textOf(window, "lblSelectActivity"), "2. Caption 15");
+        EXPECT_EQ(textOf(window, "lblCaption"), "Caption 20");
+        EXPECT_EQ(textOf(window, "btnChangeUser"), "Caption 99");
+        EXPECT_EQ(textOf(window, "btnCreateVirtualSubjects"), "Caption 65");
+        EXPECT_EQ(textOf(window, "btnOpenSubjectsFolder"), "Caption 142");
+        EXPECT_EQ(textOf(window, "lblMoreActs"), "Caption 114");
+        EXPECT_EQ(window.pendingTickerText(), "Caption 63");
+    }
+    EXPECT_FALSE(window.findChild<QLabel*>("imgLogo")->pixmap().isNull());
+    ASSERT_NE(window.findChild<QTreeWidget*>("TreeFolders"), nullptr);
+    // The link menu is parked with 100 twips showing at the left edge.
+    const QWidget* menu = window.findChild<QWidget*>("picMenu");
+    EXPECT_EQ(menu->x() + menu->width(), platform::ui::twipsToPixelsX(100));
+}
+
+TEST_F(StartUp, RegistryValueDifferingOnlyInLetterCaseIsKept)
+{
+    const QString key = startup::programKey(DVL_PROGRAM_CODE);
+    startup::Save_Reg_String(key, "ProgramDir", fixture.programDir.toUpper());
+    startup::Save_Reg_String(key, "InstalledSubjectsDir", "/somewhere/else/");
+    frmMain window(fixture.programDir);
+    window.Form_Load();
+    EXPECT_EQ(setting("ProgramDir"), fixture.programDir.toUpper());
+    EXPECT_EQ(setting("InstalledSubjectsDir"), fixture.programDir + "Subjects/");
+}
+
+TEST_F(StartUp, SplashShowsTheLoadingLogWhileStartUpRuns)
+{
+    frmMain window(fixture.programDir);
+    QString status;
+    // The splash is open while start-up runs: keep looking at its log from a timer.
+    QTimer look;
+    QObject::connect(&look, &QTimer::timeout, [&] {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* log = top->findChild<QPlainTextEdit*>("txtStatus"); log && top->isVisible())
+                status = log->toPlainText();
+    });
+    look.start(0);
+    window.Form_Load();
+    if (modMain.gInterfaceLanguage == "English") EXPECT_EQ(status, "Caption 12.  Caption 13");
+    else EXPECT_EQ(status, "Texto 12.  Texto 13");
+}
+
+TEST_F(StartUp, UnreadableCaptionTableShowsAPlainMessageAndEnds)
+{
+    QFile::remove(fixture.programDir + "Dravolin.tpl");
+    testsupport::writeFile(fixture.programDir + "Dravolin.tpl", "damaged");
+    frmMain window(fixture.programDir);
+    window.Form_Load();
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.shown()[0].icon, platform::ui::MessageIcon::Critical);
+    EXPECT_TRUE(boxes.shown()[0].text.contains("Dravolin.tpl")) << boxes.shown()[0].text.toStdString();
+    EXPECT_EQ(ends, std::vector<int>({1}));
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(testsupport::readFile(fixture.programDir + "Dravolin.tpl"), "damaged");
+}
+
+TEST_F(StartUp, ClosingTheWindowEndsTheProgram)
+{
+    frmMain window(fixture.programDir);
+    window.Form_Load();
+    ASSERT_TRUE(ends.empty());
+    window.close();
+    EXPECT_EQ(ends, std::vector<int>({0}));
+}
+
+TEST(CheckResolution, ScreensOfLessThan460000PixelsAreTooSmall)
+{
+    const std::vector<std::pair<QSize, bool>> cases{
+        {{800, 600}, false}, {{799, 575}, true}, {{640, 480}, true}, {{1920, 1080}, false}, {{0, 0}, true}};
+    for (const auto& [size, tooSmall] : cases)
+        EXPECT_EQ(frmMain::screenIsTooSmall(size), tooSmall) << size.width() << "x" << size.height();
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QPixmap>
+#include <QSize>
+
+// Pictures the main program's windows carry, drawn from SVG sources at run time.
+
+// The background tile of every window of the main program.
+QPixmap windowBackground();
+
+// The number of edition logos.
+inline constexpr int kEditionLogoCount = 8;
+
+// Edition logo `index` (1-based) drawn at `size` pixels; a null pixmap for an
+// index outside 1..kEditionLogoCount.
+QPixmap editionLogo(int index, const QSize& size);
