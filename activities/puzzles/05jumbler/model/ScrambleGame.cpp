@@ -1,0 +1,271 @@
+#include "activities/puzzles/05jumbler/model/ScrambleGame.h"
+
+#include "activities/puzzles/05jumbler/model/PhraseLetters.h"
+
+#include <algorithm>
+#include <memory>
+#include <random>
+
+namespace jumbler {
+
+RandomSource systemRandom()
+{
+    auto engine = std::make_shared<std::mt19937_64>(std::random_device{}());
+    return [engine] { return std::uniform_real_distribution<double>(0.0, 1.0)(*engine); };
+}
+
+namespace {
+
+// Int(value x count), kept within 0..count-1.
+int below(const RandomSource& random, int count)
+{
+    if (count < 1)
+        return 0;
+    return std::clamp(static_cast<int>(random() * count), 0, count - 1);
+}
+
+// The index of the k-th false entry of marks.
+int nthFree(const std::vector<bool>& marks, int k)
+{
+    for (int i = 0; i < static_cast<int>(marks.size()); ++i) {
+        if (!marks[i] && k-- == 0)
+            return i;
+    }
+    return -1;
+}
+
+}  // namespace
+
+ScrambleGame::ScrambleGame(std::vector<ScramblePhrase> phrases, RandomSource random)
+    : phrases_(std::move(phrases)), random_(random ? std::move(random) : systemRandom())
+{
+}
+
+const ScramblePhrase& ScrambleGame::currentPhrase() const
+{
+    static const ScramblePhrase none;
+    return current_ < 0 ? none : phrases_[static_cast<std::size_t>(current_)];
+}
+
+void ScrambleGame::newGame()
+{
+    points_ = 0;
+    seconds_ = 0;
+    dealt_.assign(phrases_.size(), false);
+    remaining_ = static_cast<int>(phrases_.size());
+    dealCount_ = 0;
+    if (remaining_ == 0) {
+        stage_ = Stage::Finished;
+        return;
+    }
+    deal();
+}
+
+int ScrambleGame::pickUndealtPhrase()
+{
+    // Drawn among the phrases not yet dealt, each as likely as the others.
+    const int index = nthFree(dealt_, below(random_, remaining_));
+    dealt_[static_cast<std::size_t>(index)] = true;
+    return index;
+}
+
+void ScrambleGame::deal()
+{
+    ++round_;
+    current_ = pickUndealtPhrase();
+    shownLeft_ = remaining_;
+    --remaining_;
+
+    const PhraseLetters split = splitPhrase(phrases_[static_cast<std::size_t>(current_)].text);
+    const QStringList letters = split.letters();
+    const int count = static_cast<int>(letters.size());
+    seconds_ = count * kSecondsPerLetter;
+
+    std::vector<int> lengths;
+    for (const QStringList& word : split.words)
+        lengths.push_back(static_cast<int>(word.size()));
+    const QPoint origin = dealCount_ == 0 ? layout::kTile0.topLeft() : layout::kLaterTile0;
+    ++dealCount_;
+    const BoardLayout board = layoutBoard(lengths, origin);
+    boardBottom_ = board.bottom();
+
+    slots_.clear();
+    for (int i = 0; i < count; ++i)
+        slots_.push_back(LetterSlot{board.slotRects[i], letters[i], {}, colour::kBlack});
+
+    // Each letter in turn goes to a tile drawn among those still without one.
+    tiles_.assign(static_cast<std::size_t>(count), LetterTile{});
+    std::vector<bool> taken(static_cast<std::size_t>(count), false);
+    for (int i = 0; i < count; ++i) {
+        LetterTile& tile = tiles_[static_cast<std::size_t>(i)];
+        tile.rect = tile.home = board.tileRects[static_cast<std::size_t>(i)];
+        const int chosen = nthFree(taken, below(random_, count - i));
+        taken[static_cast<std::size_t>(chosen)] = true;
+        tiles_[static_cast<std::size_t>(chosen)].letter = letters[i];
+    }
+
+    dropWaiting_ = false;
+    flashCounter_ = 0;
+    flashOver_ = false;
+    // A phrase without letters has no time at all.
+    countdown_ = count > 0;
+    stage_ = count > 0 ? Stage::Playing : Stage::TimedOut;
+}
+
+bool ScrambleGame::tilesMayMove() const { return stage_ == Stage::Playing && !dropWaiting_; }
+
+bool ScrambleGame::canDrag(int tile) const
+{
+    return tilesMayMove() && tile >= 0 && tile < static_cast<int>(tiles_.size());
+}
+
+int ScrambleGame::slotAt(QPoint point) const
+{
+    for (int i = 0; i < static_cast<int>(slots_.size()); ++i) {
+        if (slots_[static_cast<std::size_t>(i)].rect.contains(point))
+            return i;
+    }
+    return -1;
+}
+
+void ScrambleGame::dragOver(int slot)
+{
+    if (!tilesMayMove() || slot < 0 || slot >= static_cast<int>(slots_.size()))
+        return;
+    for (LetterSlot& s : slots_) {
+        if (s.colour != colour::kWhite)
+            s.colour = colour::kBlack;
+    }
+    LetterSlot& over = slots_[static_cast<std::size_t>(slot)];
+    if (over.colour != colour::kWhite)
+        over.colour = colour::kBlue;
+}
+
+void ScrambleGame::freeSlot(int slot)
+{
+    LetterSlot& s = slots_[static_cast<std::size_t>(slot)];
+    s.colour = colour::kBlack;
+    s.letter.clear();
+}
+
+std::optional<DropTicket> ScrambleGame::dropOnSlot(int tile, int slot)
+{
+    if (!canDrag(tile) || slot < 0 || slot >= static_cast<int>(slots_.size()))
+        return std::nullopt;
+    LetterTile& moved = tiles_[static_cast<std::size_t>(tile)];
+    if (moved.slot)
+        freeSlot(*moved.slot);
+    moved.slot.reset();
+    // One tile to a slot: a tile already lying there goes back to where it was dealt.
+    for (LetterTile& other : tiles_) {
+        if (&other != &moved && other.slot == slot) {
+            other.slot.reset();
+            other.rect = other.home;
+            other.bordered = true;
+        }
+    }
+    LetterSlot& target = slots_[static_cast<std::size_t>(slot)];
+    moved.rect.moveTopLeft(target.rect.topLeft() + layout::kTileInSlot);
+    moved.bordered = false;
+    target.letter = moved.letter;
+    target.colour = colour::kWhite;
+    moved.slot = slot;
+
+    dropWaiting_ = true;
+    const bool full = std::all_of(slots_.begin(), slots_.end(), [](const LetterSlot& s) { return !s.letter.isEmpty(); });
+    if (full) {
+        // The answer is complete: the time left is what it is now.
+        stage_ = Stage::Judging;
+        countdown_ = false;
+    }
+    return DropTicket{round_};
+}
+
+Judgement ScrambleGame::finishDrop(const DropTicket& ticket)
+{
+    if (ticket.round != round_)
+        return Judgement::None;
+    dropWaiting_ = false;
+    return stage_ == Stage::Judging ? judge() : Judgement::None;
+}
+
+Judgement ScrambleGame::judge()
+{
+    bool allRight = true;
+    for (LetterTile& tile : tiles_) {
+        const bool right = tile.slot && slots_[static_cast<std::size_t>(*tile.slot)].rightLetter == tile.letter;
+        tile.letterColour = right ? colour::kGreen : colour::kRed;
+        tile.flashColour = -1;
+        allRight = allRight && right;
+    }
+    if (allRight) {
+        stage_ = Stage::Praising;
+        return Judgement::Right;
+    }
+    stage_ = Stage::Playing;
+    countdown_ = seconds_ > 0;
+    return Judgement::Wrong;
+}
+
+bool ScrambleGame::dropOnBackground(int tile, QPoint point)
+{
+    if (!canDrag(tile))
+        return false;
+    for (LetterTile& t : tiles_) {
+        t.letterColour = colour::kBlack;
+        t.flashColour = -1;
+    }
+    LetterTile& moved = tiles_[static_cast<std::size_t>(tile)];
+    if (moved.slot)
+        freeSlot(*moved.slot);
+    moved.slot.reset();
+    moved.rect.moveTopLeft(point - QPoint(moved.rect.width() / 2, moved.rect.height() / 2));
+    moved.bordered = true;
+    return true;
+}
+
+bool ScrambleGame::tick()
+{
+    if (!countdown_)
+        return false;
+    seconds_ = std::max(seconds_ - 1, 0);
+    if (seconds_ > 0)
+        return false;
+    countdown_ = false;
+    stage_ = Stage::TimedOut;
+    return true;
+}
+
+std::optional<int> ScrambleGame::flashTick()
+{
+    if (stage_ != Stage::Praising || flashOver_)
+        return std::nullopt;
+    if (flashCounter_ < kFlashColours) {
+        const int shown = flashCounter_++;
+        for (LetterTile& tile : tiles_) {
+            tile.background = colour::kBlack;
+            tile.flashColour = shown;
+        }
+        return shown;
+    }
+    flashCounter_ = 0;
+    flashOver_ = true;
+    return std::nullopt;
+}
+
+AfterBonus ScrambleGame::addTimeBonus()
+{
+    const bool due = (stage_ == Stage::Praising && flashOver_) || stage_ == Stage::TimedOut;
+    if (!due)
+        return AfterBonus::Ignored;
+    points_ += seconds_;
+    if (remaining_ > 0) {
+        deal();
+        return AfterBonus::NextPhrase;
+    }
+    stage_ = Stage::Finished;
+    countdown_ = false;
+    return AfterBonus::GameOver;
+}
+
+}  // namespace jumbler
