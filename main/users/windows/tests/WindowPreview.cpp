@@ -1,0 +1,103 @@
+// Shows the sign-in window and both kinds of profile dialog over a sample user
+// store and saves a picture of each into the given folder, to look at them.
+#include "main/core/startup/CaptionTable.h"
+#include "main/users/store/UserStore.h"
+#include "main/users/windows/SignInTarget.h"
+#include "main/users/windows/UserList.h"
+#include "main/users/windows/frmLogin.h"
+#include "main/users/windows/frmNewUser.h"
+#include "platform/files/FileCopy.h"
+#include "platform/store/Store.h"
+#include "platform/ui/Application.h"
+#include "tools/schema/Schema.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+class NoTarget : public SignInTarget {
+public:
+    void setAdministratorCommandsEnabled(bool) override {}
+    void setPhraseMenuCaptions(const QString&, const QString&) override {}
+    void setWelcome(const QString&) override {}
+    void setTitle(const QString&) override {}
+    void showSignedIn() override {}
+    void unloadAndEnd() override {}
+};
+
+startup::CaptionTable captionsFrom(const QString& templatePath)
+{
+    try {
+        return startup::Get_Captions(templatePath, QStringLiteral("English"));
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
+void save(QWidget& window, const QString& file)
+{
+    window.grab().save(file);
+    std::printf("%s\n", qPrintable(file));
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    platform::ui::initApplication(app);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: userwindows_preview <program folder with Dravolin.tpl> <picture folder>\n");
+        return 2;
+    }
+    const QString program = QDir(QString::fromLocal8Bit(argv[1])).absolutePath() + "/";
+    const QString pictures = QDir(QString::fromLocal8Bit(argv[2])).absolutePath() + "/";
+    QTemporaryDir data;
+    const QString store = data.path() + "/Users.dat";
+    platform::copyFile(program + "Dravolin.tpl", store);
+    users::UserStore users(store);
+    const char* names[][2] = {{"Zoë", "O'Brien"}, {"Ben", "Okafor"}, {"Anna", "Łukasiewicz-Müller"},
+                              {"Mia", "Chen"}, {"Tomás", "García"}};
+    int face = 1;
+    for (const auto& name : names) {
+        users::ProfileForm form;
+        form.firstName = QString::fromUtf8(name[0]);
+        form.lastName = QString::fromUtf8(name[1]);
+        form.icon = face;
+        face += 7;
+        if (form.firstName == "Ben") {
+            form.passwordChoice = users::PasswordChoice::New;
+            form.password = form.password2 = "owl";
+        }
+        users.addUser(form);
+    }
+    const startup::CaptionTable captions = captionsFrom(program + "Dravolin.tpl");
+
+    NoTarget target;
+    auto* login = new frmLogin({data.path() + "/", program, captions, "Lessondesk French", {}}, target);
+    login->Form_Load();
+    login->show();
+    login->ListView1()->setCurrentItem(login->ListView1()->findItems("Ben Okafor", Qt::MatchExactly).front());
+    login->txtPassword()->setText("owl");
+
+    ProfileDialogSetup edit{users::ProfileMode::EditUser, store, captions, {}, users.listUsers()[1]};
+    frmNewUser editDialog(edit);
+    editDialog.show();
+    ProfileDialogSetup fresh{users::ProfileMode::NewUser, store, captions, {}, {}};
+    frmNewUser newDialog(fresh);
+    newDialog.show();
+
+    QTimer::singleShot(300, [&] {
+        save(*login, pictures + "frmLogin.png");
+        save(editDialog, pictures + "frmNewUser-edit.png");
+        save(newDialog, pictures + "frmNewUser-new.png");
+        if (qEnvironmentVariableIsEmpty("DVL_PREVIEW_STAY")) app.quit();
+    });
+    return app.exec();
+}
