@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+namespace activity {
+
+// When the activity's window is centred on the screen during start-up.
+enum class Centring {
+    None,              // keeps its design position
+    BeforeStart,       // before anything else, even before the command line is read
+    AfterStudyList,    // right after the study list is read, before the captions
+    AfterCaptions,     // after the captions (most activities)
+};
+
+// The caption rows the instruction window shows.
+struct InstructionRows {
+    int windowCaption = 0;
+    int button = 0;
+    int title = 2;  // always the activity's name
+    int body = 3;
+};
+
+// The fixed parameters of one activity program.
+struct ActivitySetup {
+    QString program;  // its file name, e.g. "02studybook"; the store is "<program>.cfg"
+    Centring centring = Centring::AfterCaptions;
+    InstructionRows instructions;
+    // Named in place of "this activity" in the older-version message; empty for most.
+    QString olderVersionName;
+};
+
+}  // namespace activity

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+// Texts the framework shows before or without an activity's captions.
+namespace activity {
+
+// The vendor's web address named in the older-version message.
+QString vendorWebAddress();
+
+// A configuration store that cannot be read. activityName names the activity
+// in place of "this activity" (one activity asks for that); empty for the rest.
+QString olderVersionText(const QString& activityName = {});
+
+// A study list that is missing or refused (the captions are not read yet, so
+// the text is built in, in both interface languages).
+QString studyListRefusedText(const QString& reason);
+
+// A score that could not be stored because the user store failed.
+QString scoreNotStoredText(const QString& interfaceLanguage, const QString& reason);
+
+}  // namespace activity

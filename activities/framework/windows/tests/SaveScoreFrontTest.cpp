@@ -1,0 +1,141 @@
+// Save_Score: the result offered to the top ten, the list shown with the new
+// row selected, and the outcomes that end the activity without a list.
+#include "activities/framework/windows/SaveScoreFront.h"
+
+#include "activities/framework/windows/ShapeButton.h"
+#include "activities/framework/windows/frmScores.h"
+#include "platform/store/Store.h"
+#include "platform/ui/MessageBoxRecorder.h"
+#include "platform/ui/TestClock.h"
+#include "platform/ui/Timer.h"
+#include "tools/schema/Schema.h"
+
+#include "TestEnvironment.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QFileInfo>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+using activity::SaveScoreResult;
+
+namespace {
+
+QString makeUserStore()
+{
+    const QString path = testsupport::makeFolder("data") + "Users.dat";
+    platform::Store store = platform::Store::create(path);
+    schema::createUserTables(store);
+    return path;
+}
+
+activity::ScoreRequest request(const QString& store)
+{
+    activity::ScoreRequest r;
+    r.userStorePath = store;
+    r.userName = "Ana O'Neil";
+    r.subject = "Colours 'n' shapes";  // apostrophes are values, never SQL
+    r.activity = "Jumbler";
+    r.top10Caption = "Top ten";
+    r.beginCaption = "Continue";
+    r.numberSuffix = " points";
+    r.random01 = [] { return 0.0; };
+    return r;
+}
+
+// When the score window appears: lets `inspect` read it, then presses OK and
+// ticks its slide to the end.
+void closeScoreWindowWhenShown(std::function<void(frmScores&)> inspect = {})
+{
+    QTimer::singleShot(0, [inspect] {
+        auto* window = qobject_cast<frmScores*>(QApplication::activeModalWidget());
+        ASSERT_NE(window, nullptr);
+        if (inspect) inspect(*window);
+        QTest::mouseClick(window->lblBegin(), Qt::LeftButton);
+        for (int tick = 0; window->isVisible() && tick < 1000; ++tick) emit window->Timer1()->timeout();
+        EXPECT_FALSE(window->isVisible());
+    });
+}
+
+QStringList lines(const QTreeWidget& list)
+{
+    QStringList result;
+    for (int i = 0; i < list.topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = list.topLevelItem(i);
+        result << item->text(0) + "|" + item->text(1) + "|" + item->text(2) + (item->isSelected() ? "|*" : "");
+    }
+    return result;
+}
+
+}  // namespace
+
+TEST(SaveScoreFront, AFirstResultIsKeptAndShownSelectedAtPositionOne)
+{
+    platform::ui::TestClock clock(QDateTime(QDate(2024, 5, 6), QTime(14, 30, 5)));
+    const QString store = makeUserStore();
+    QStringList shown;
+    QString top10, subject, begin;
+    closeScoreWindowWhenShown([&](frmScores& window) {
+        shown = lines(*window.ListView1());
+        top10 = window.lblTop10()->text();
+        subject = window.lblSubject()->text();
+        begin = window.lblBegin()->text();
+    });
+    EXPECT_EQ(activity::Save_Score(request(store), std::int64_t{35}), SaveScoreResult::Shown);
+    EXPECT_EQ(shown, QStringList{"1|Ana O'Neil|35 points|*"});
+    EXPECT_EQ(top10, "Top ten");
+    EXPECT_EQ(subject, "Colours 'n' shapes");
+    EXPECT_EQ(begin, "\r\nContinue");
+
+    const auto rows = platform::Store::open(store, platform::OpenMode::ReadOnly)
+                          .query("SELECT tName, numberScore, tSubject, tActivity, nDate, nTime FROM tblScores");
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0]["tActivity"].toText(), "Jumbler");
+    EXPECT_EQ(rows[0]["nDate"].toText(), "2024-05-06");  // the replaceable clock's date
+    EXPECT_EQ(rows[0]["nTime"].toText(), "14:30:05");
+}
+
+TEST(SaveScoreFront, AWorseTimeThanTenKeptIsNotStoredAndNothingIsSelected)
+{
+    platform::ui::TestClock clock;
+    const QString store = makeUserStore();
+    activity::ScoreRequest r = request(store);
+    r.activity = "Studybook";
+    for (int i = 0; i < 10; ++i) {
+        closeScoreWindowWhenShown();
+        ASSERT_EQ(activity::Save_Score(r, QString("00:04:%1").arg(i, 2, 10, QChar('0'))), SaveScoreResult::Shown);
+    }
+    QStringList shown;
+    closeScoreWindowWhenShown([&](frmScores& window) { shown = lines(*window.ListView1()); });
+    EXPECT_EQ(activity::Save_Score(r, QString("00:04:11")), SaveScoreResult::Shown);
+    ASSERT_EQ(shown.size(), 10);
+    EXPECT_FALSE(shown.join(",").contains("*"));     // nothing selected
+    EXPECT_EQ(shown[9], "10|Ana O'Neil|00:04:09");  // times show as they are, without the suffix
+}
+
+TEST(SaveScoreFront, AMissingUserStoreStoresNothingAndShowsNothing)
+{
+    const QString missing = testsupport::makeFolder("gone") + "Users.dat";
+    platform::ui::MessageBoxRecorder boxes;
+    EXPECT_EQ(activity::Save_Score(request(missing), std::int64_t{5}), SaveScoreResult::StoreMissing);
+    EXPECT_TRUE(boxes.shown().empty());
+    EXPECT_FALSE(QFileInfo::exists(missing));
+}
+
+TEST(SaveScoreFront, AStoreThatFailsIsReportedAndLeftAlone)
+{
+    const QString folder = testsupport::makeFolder("bad");
+    const QString notAStore = testsupport::writeFile(folder + "Users.dat", QByteArray(4096, 'x'));
+    platform::ui::MessageBoxRecorder boxes;
+    activity::ScoreRequest r = request(notAStore);
+    r.interfaceLanguage = "Spanish";
+    EXPECT_EQ(activity::Save_Score(r, std::int64_t{5}), SaveScoreResult::StoreFailed);
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_TRUE(boxes.shown()[0].text.startsWith("No se pudo guardar"));
+    EXPECT_EQ(boxes.shown()[0].title, "Jumbler");
+    EXPECT_EQ(testsupport::readFile(notAStore), QByteArray(4096, 'x'));
+}

@@ -1,0 +1,143 @@
+// The shared windows driven as a learner would: pictures and texts that move,
+// the clicks they play, the ways they close.
+#include "activities/framework/windows/ShapeButton.h"
+#include "activities/framework/windows/frmInstructions.h"
+#include "activities/framework/windows/frmMsg.h"
+#include "activities/framework/windows/frmScores.h"
+#include "platform/ui/PictureButton.h"
+#include "platform/ui/Timer.h"
+#include "platform/ui/Twips.h"
+
+#include "TestEnvironment.h"
+
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+int clicksPlayed()
+{
+    return QString::fromUtf8(testsupport::readFile(testsupport::soundRecordFile())).count("\tCLICK\tasync");
+}
+
+// Runs `act` on the window once its modal loop has started.
+template <typename Act>
+void whenShown(Act act)
+{
+    QTimer::singleShot(0, act);
+}
+
+}  // namespace
+
+TEST(frmInstructions, ThePlayTextMovesDownWithThePictureAndClickingItStartsTheGame)
+{
+    frmInstructions window;
+    EXPECT_EQ(window.lblTitle()->text(), "");  // no design text ever shows
+    window.setTexts("How to play", "PLAY", "Studybook", "<b>Read</b> the phrases.");
+    EXPECT_EQ(window.lblbody()->textFormat(), Qt::PlainText);
+    EXPECT_EQ(window.windowTitle(), "How to play");
+
+    bool accepted = false;
+    whenShown([&] {
+        QLabel* text = window.lblButton();
+        const int rest = text->y();
+        EXPECT_EQ(rest, window.buttonRestTop());
+        const QPoint onText = text->geometry().center();
+        // The text lets the mouse through to the picture beneath it.
+        QWidget* target = window.childAt(onText);
+        ASSERT_EQ(target, window.imgButton());
+        const QPoint local = window.imgButton()->mapFrom(&window, onText);
+        QTest::mousePress(window.imgButton(), Qt::LeftButton, {}, local);
+        EXPECT_EQ(text->y(), rest + platform::ui::twipsToPixelsY(20));
+        EXPECT_TRUE(window.imgButton()->isDown());
+        EXPECT_EQ(clicksPlayed(), 1);
+        QTest::mouseRelease(window.imgButton(), Qt::LeftButton, {}, local);
+        EXPECT_EQ(text->y(), rest);
+        EXPECT_EQ(clicksPlayed(), 2);
+    });
+    window.showModal();
+    accepted = window.result() == QDialog::Accepted;
+    EXPECT_TRUE(accepted);
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST(frmInstructions, EnterStartsTheGameAndOtherKeysDoNothing)
+{
+    frmInstructions window;
+    window.setTexts("c", "PLAY", "t", "b");
+    int escapesSurvived = 0;
+    whenShown([&] {
+        QTest::keyClick(&window, Qt::Key_Escape);
+        QTest::keyClick(&window, Qt::Key_A);
+        if (window.isVisible()) ++escapesSurvived;
+        QTest::keyClick(&window, Qt::Key_Return);
+    });
+    window.showModal();
+    EXPECT_EQ(escapesSurvived, 1);
+    EXPECT_EQ(window.result(), QDialog::Accepted);
+    EXPECT_EQ(clicksPlayed(), 1);
+}
+
+TEST(frmMsg, StartsEmptyStaysUsableWhenItsActivityIsDisabledAndClosesOnOk)
+{
+    QWidget activityWindow;
+    activityWindow.setWindowTitle("Keytap");
+    activityWindow.show();
+    frmMsg message(&activityWindow);
+    for (QLabel* label : {message.lblMsg(), message.lblmsg2(), message.lblAnswer()}) {
+        EXPECT_EQ(label->text(), "") << label->objectName().toStdString();
+        EXPECT_EQ(label->textFormat(), Qt::PlainText);
+    }
+    message.lblAnswer()->setText("la maison");
+    message.lblOK()->setText("\r\nOK");
+
+    activityWindow.setEnabled(false);  // an activity may disable its own window meanwhile
+    QColor pressedFill;
+    whenShown([&] {
+        EXPECT_TRUE(message.isEnabled());
+        EXPECT_TRUE(message.lblOK()->isEnabled());
+        QTest::mousePress(message.lblOK(), Qt::LeftButton);
+        pressedFill = message.lblOK()->fillColor();
+        QTest::mouseRelease(message.lblOK(), Qt::LeftButton);
+    });
+    message.showModal();
+    EXPECT_EQ(pressedFill, QColor(Qt::black));
+    EXPECT_NE(message.lblOK()->fillColor(), QColor(Qt::black));
+    EXPECT_EQ(message.result(), QDialog::Accepted);
+    EXPECT_EQ(clicksPlayed(), 2);
+}
+
+TEST(frmScores, OkSlidesTheWindowOutTwoHundredTwipsATickUntilItCloses)
+{
+    frmScores window([] { return 0.3; });  // down
+    EXPECT_EQ(window.exitDirection(), activity::ScoreSlide::Direction::Down);
+    window.setTexts("Jumbler", "Colours", "Top ten", "\r\nGo on");
+    window.setItems({{"1", "Ana", "35 points", "04/03/2024", "10:00:00", false},
+                     {"2", "Bo", "20 points", "04/03/2024", "10:01:00", true}});
+    EXPECT_EQ(window.lblBegin()->text(), "\r\nGo on");
+    ASSERT_EQ(window.ListView1()->topLevelItemCount(), 2);
+    EXPECT_TRUE(window.ListView1()->topLevelItem(1)->isSelected());
+    EXPECT_FALSE(window.ListView1()->topLevelItem(0)->isSelected());
+
+    int ticks = 0;
+    whenShown([&] {
+        EXPECT_FALSE(window.Timer1()->isEnabled());
+        QTest::mouseClick(window.lblBegin(), Qt::LeftButton);
+        EXPECT_TRUE(window.Timer1()->isEnabled());
+        const int startTop = platform::ui::pixelsToTwipsY(window.y());
+        // Tick by hand; the slide ends by its own count even if the window
+        // were held back at the screen's edge.
+        while (window.isVisible() && ticks < 1000) {
+            emit window.Timer1()->timeout();
+            ++ticks;
+        }
+        EXPECT_EQ(ticks, (10000 - startTop + 199) / 200);
+    });
+    window.showModal();
+    EXPECT_FALSE(window.Timer1()->isEnabled());
+    EXPECT_EQ(window.result(), QDialog::Accepted);
+}
