@@ -15,7 +15,7 @@ enum Role {
 };
 
 constexpr int kFaceSize = 48;
-constexpr QSize kGrid(112, 84);
+constexpr QSize kGrid(122, 92);
 
 // Names sort as a reader expects: letter case and accents do not scatter them.
 class UserItem : public QListWidgetItem {
@@ -49,7 +49,7 @@ UserList::UserList(QWidget* parent) : QListWidget(parent)
     setMovement(QListView::Static);
     setResizeMode(QListView::Adjust);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setUniformItemSizes(true);
+    setTextElideMode(Qt::ElideRight);
 }
 
 void UserList::setUsers(const std::vector<UserRecord>& users)

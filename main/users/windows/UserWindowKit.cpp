@@ -14,6 +14,10 @@ constexpr char kStyle[] = R"css(
     QLabel { color: #1f3b5c; }
     QListWidget, QLineEdit, QComboBox { background: #ffffff; color: #1f3b5c;
                                         border: 1px solid #8fb0d3; border-radius: 4px; }
+    QComboBox { combobox-popup: 0; }
+    QComboBox QAbstractItemView { background: #ffffff; border: 1px solid #8fb0d3; }
+    QComboBox QAbstractItemView::item { border-radius: 6px; }
+    QComboBox QAbstractItemView::item:selected { background: #c9dcf2; }
     QLineEdit { padding: 1px 4px; }
     QListWidget::item:selected { background: #c9dcf2; color: #1f3b5c; border-radius: 4px; }
     QCheckBox { color: #1f3b5c; }

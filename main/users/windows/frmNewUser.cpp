@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 
 #include <exception>
@@ -22,6 +23,7 @@ namespace {
 
 constexpr QSize kClientTwips(6300, 4560);
 constexpr int kComboFacePixels = 40;
+constexpr int kFacesPerRow = 8;
 // Shown in an empty password box while the stored password is kept.
 const QString kKeptPasswordPlaceholder = QStringLiteral("••••••••");
 
@@ -55,9 +57,18 @@ void frmNewUser::buildControls()
     lblLast_ = makeLabel(this, "lblLast", {300, 780, 2100, 480});
     txtLast_ = makeBox(this, "txtLast", {2520, 840, 3480, 360}, false);
     lblIcon_ = makeLabel(this, "lblIcon", {300, 1440, 2100, 480});
-    imageCombo1_ = place(new QComboBox(this), "imageCombo1", {2520, 1320, 1500, 780});
+    imageCombo1_ = place(new QComboBox(this), "imageCombo1", {2520, 1320, 1260, 780});
     imageCombo1_->setIconSize(QSize(kComboFacePixels, kComboFacePixels));
-    imageCombo1_->setMaxVisibleItems(6);
+    // The faces drop down as a grid, eight to a row.
+    auto* faces = new QListView(imageCombo1_);
+    faces->setViewMode(QListView::IconMode);
+    faces->setFlow(QListView::LeftToRight);
+    faces->setWrapping(true);
+    faces->setMovement(QListView::Static);
+    faces->setGridSize(QSize(kComboFacePixels + 10, kComboFacePixels + 10));
+    faces->setMinimumWidth(kFacesPerRow * (kComboFacePixels + 10) + 24);
+    imageCombo1_->setView(faces);
+    imageCombo1_->setMaxVisibleItems((kLastFace - kFirstFace + kFacesPerRow) / kFacesPerRow + 1);
     chkPassword_ = place(new QCheckBox(this), "chkPassword", {2520, 2280, 3480, 360});
     lblTypePass_ = makeLabel(this, "lblTypePass", {300, 2700, 2100, 480});
     txtPassword_ = makeBox(this, "txtPassword", {2520, 2760, 3480, 360}, true);

@@ -183,10 +183,15 @@ TEST_F(SignIn, LearnerWithPasswordSignsInOnlyWithItInAnyLetterCase)
     EXPECT_EQ(target.ended, 0);
 }
 
-TEST_F(SignIn, ClosingWithoutSigningInEndsTheProgramOnce)
+TEST_F(SignIn, WithNobodySelectedNothingHappensAndClosingEndsTheProgramOnce)
 {
     QPointer<frmLogin> window = open(dataWith({profile("Ana", "Ruiz")}));
     ASSERT_TRUE(window);
+    window->ListView1()->setCurrentItem(nullptr);
+    window->btnLogin(0)->click();
+    window->btnLogin(2)->click();
+    window->btnNull()->click();
+    EXPECT_TRUE(window->isVisible());
     window->close();
     window->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

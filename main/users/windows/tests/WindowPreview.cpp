@@ -1,6 +1,7 @@
 // Shows the sign-in window and both kinds of profile dialog over a sample user
 // store and saves a picture of each into the given folder, to look at them.
 #include "main/core/startup/CaptionTable.h"
+#include "main/core/windows/frmMsgBox.h"
 #include "main/users/store/UserStore.h"
 #include "main/users/windows/SignInTarget.h"
 #include "main/users/windows/UserList.h"
@@ -11,7 +12,9 @@
 #include "platform/ui/Application.h"
 #include "tools/schema/Schema.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -97,7 +100,16 @@ int main(int argc, char** argv)
         save(*login, pictures + "frmLogin.png");
         save(editDialog, pictures + "frmNewUser-edit.png");
         save(newDialog, pictures + "frmNewUser-new.png");
-        if (qEnvironmentVariableIsEmpty("DVL_PREVIEW_STAY")) app.quit();
+        auto* message = new frmMsgBox(&newDialog);
+        message->setWindowTitle(newDialog.windowTitle());
+        message->setMessage(captions[43]);
+        message->showModeless();
+        newDialog.imageCombo1()->showPopup();
+        QTimer::singleShot(300, [&, message] {
+            save(*newDialog.imageCombo1()->view()->window(), pictures + "imageCombo1-popup.png");
+            save(*message, pictures + "frmMsgBox.png");
+            app.quit();
+        });
     });
     return app.exec();
 }
