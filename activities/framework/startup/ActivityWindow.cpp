@@ -43,9 +43,10 @@ bool ActivityWindow::Start_Activity(const QStringList& arguments, const Activity
 {
     environment_ = environment;
     if (setup_.centring == Centring::BeforeStart) Center_Form(*this);
+    // A termination signal is handled from the event loop as closing the window
+    // is, so it never lands between a sound copy and the record of it.
+    platform::ui::handleTerminationSignals([this] { unloadActivity(); });
     if (!readStudyList(arguments)) return false;
-    // Closing by signal is closing the window, from here on.
-    platform::ui::handleTerminationSignals([this] { close(); });
     if (setup_.centring == Centring::AfterStudyList) Center_Form(*this);
     afterStudyList();
 

@@ -1,0 +1,256 @@
+// Start_Activity as an activity runs it: a launch written by the real writer,
+// a configuration store beside the program, the end of the program observed.
+#include "activities/framework/startup/ActivityWindow.h"
+
+#include "activities/framework/studylist/HandoffFiles.h"
+#include "activities/framework/testkit/ActivityTestKit.h"
+#include "activities/framework/windows/FrameworkTexts.h"
+#include "activities/framework/windows/frmInstructions.h"
+#include "activities/framework/windows/frmScores.h"
+#include "platform/ui/EndProgram.h"
+#include "platform/store/Store.h"
+#include "platform/ui/MessageBoxRecorder.h"
+#include "platform/ui/Timer.h"
+#include "tools/schema/Schema.h"
+
+#include "TestEnvironment.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QLabel>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using activity::ActivityWindow;
+
+namespace {
+
+constexpr std::int64_t kActivityPid = 7070;
+
+// An activity that records what the framework asked of it.
+class ProbeActivity : public ActivityWindow {
+public:
+    using ActivityWindow::ActivityWindow;
+    QStringList calls;
+    bool passOwnCheck = true;
+    QStringList instructionTexts;  // caption, button, title, body as shown
+
+protected:
+    void afterStudyList() override { calls << "afterStudyList"; }
+    bool afterCaptions() override
+    {
+        calls << "afterCaptions";
+        return passOwnCheck;
+    }
+    void setUpActivity() override { calls << "setUp:" + windowTitle(); }
+    void beforeInstructions() override { calls << QString("beforeInstructions:%1").arg(isVisible()); }
+    void startGame() override { calls << "startGame"; }
+    void runInstructions() override
+    {
+        calls << "instructions";
+        QTimer::singleShot(0, [this] {
+            auto* window = qobject_cast<frmInstructions*>(QApplication::activeModalWidget());
+            ASSERT_NE(window, nullptr);
+            instructionTexts = {window->windowTitle(), window->lblButton()->text(), window->lblTitle()->text(),
+                                window->lblbody()->text()};
+            window->accept();
+        });
+        ActivityWindow::runInstructions();
+    }
+};
+
+class StartActivity : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        environment.tempFolder = testsupport::makeFolder("tmp");
+        environment.appFolder = testsupport::makeFolder("Activities");
+        environment.pid = kActivityPid;
+        setup.program = "02probe";
+        setup.instructions = {13, 14, 2, 3};
+        platform::ui::setEndFunction([this](int code) { endCodes.push_back(code); });
+    }
+    void TearDown() override { platform::ui::setEndFunction({}); }
+
+    QString copyPath(int slot) const { return environment.tempFolder + studylist::soundFileName(kActivityPid, slot); }
+
+    activity::ActivityEnvironment environment;
+    activity::ActivitySetup setup;
+    std::vector<int> endCodes;
+    platform::ui::MessageBoxRecorder boxes;
+};
+
+}  // namespace
+
+TEST_F(StartActivity, RunsTheCommonSequenceAndHandsOverToTheGame)
+{
+    activitytest::makeConfigStore(environment.appFolder, "02probe", activitytest::numberedCaptions(20, "caption"));
+    const auto launch = activitytest::writeLaunch(environment.tempFolder, 3, "/data/Users.dat", {2});
+
+    ProbeActivity window(setup);
+    ASSERT_TRUE(window.Start_Activity({launch.studyListName}, environment));
+
+    EXPECT_EQ(window.calls, QStringList({"afterStudyList", "afterCaptions",
+                                         "setUp:Lessondesk French - caption 2 " DVL_TEST_VERSION, "beforeInstructions:1",
+                                         "instructions", "startGame"}));
+    EXPECT_EQ(window.instructionTexts, QStringList({"caption 13", "caption 14", "caption 2", "caption 3"}));
+    EXPECT_TRUE(endCodes.empty());
+    EXPECT_TRUE(boxes.shown().empty());
+
+    EXPECT_EQ(window.mProgramCode, "dvlfre");
+    EXPECT_EQ(window.mUserName, "Ana Diaz");
+    EXPECT_EQ(window.mSubject, "Colours");
+    EXPECT_EQ(window.mUserStore, "/data/Users.dat");
+    EXPECT_EQ(window.mPhraseCount, 3);
+    EXPECT_EQ(window.mCaptions.count(), 20);
+    EXPECT_EQ(window.mPhrases[0], activity::ActivityPhrase{});
+    EXPECT_EQ(window.mPhrases[1], (activity::ActivityPhrase{"phrase 1, with a comma", "translation 1", "", copyPath(1), 1}));
+    EXPECT_EQ(window.mPhrases[3].number, 3);
+    EXPECT_EQ(testsupport::readFile(copyPath(1)), activitytest::tinyWav(1));
+    // A phrase whose sound is missing is still studied; its copy simply does not exist.
+    EXPECT_EQ(window.mPhrases[2].sound, copyPath(2));
+    EXPECT_FALSE(QFileInfo::exists(copyPath(2)));
+
+    // Closing the window deletes this program's copies and nothing of the main program's.
+    window.close();
+    EXPECT_EQ(endCodes, std::vector<int>{0});
+    QStringList left = activitytest::filesIn(environment.tempFolder);
+    QStringList mainFiles{studylist::soundFileName(activitytest::kMainPid, 1),
+                          studylist::soundFileName(activitytest::kMainPid, 3), launch.studyListName};
+    left.sort();
+    mainFiles.sort();
+    EXPECT_EQ(left, mainFiles);
+}
+
+TEST_F(StartActivity, AnEmptyCommandLineEndsSilentlyBeforeReadingAnything)
+{
+    ProbeActivity window(setup);
+    EXPECT_FALSE(window.Start_Activity({}, environment));
+    EXPECT_EQ(endCodes, std::vector<int>{0});
+    EXPECT_TRUE(boxes.shown().empty());
+    EXPECT_TRUE(window.calls.isEmpty());
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(StartActivity, AStudyListThatCannotBeReadEndsWithItsOwnMessageAndNoCopies)
+{
+    activitytest::makeConfigStore(environment.appFolder, "02probe", activitytest::numberedCaptions(20, "caption"));
+    const auto launch = activitytest::writeLaunch(environment.tempFolder, 2, "/data/Users.dat");
+    const QString tooMany = testsupport::writeFile(
+        environment.tempFolder + "~dvl9.txt",
+        "1\r\ndvlfre\r\nT\r\nEnglish\r\nFrench\r\nA B\r\nS\r\n11\r\n/u\r\nEMPTY\r\nEMPTY\r\nEMPTY\r\nEMPTY\r\nEMPTY\r\n0\r\n");
+    const std::vector<std::pair<const char*, QString>> cases{
+        {"missing", "~dvl4444.txt"},
+        {"only blanks", "   "},
+        {"count outside 1 to 10", "~dvl9.txt"},
+        {"outside the folder", "../" + launch.studyListName},
+    };
+    for (const auto& [name, argument] : cases) {
+        SCOPED_TRACE(name);
+        endCodes.clear();
+        const std::size_t before = boxes.shown().size();
+        ProbeActivity window(setup);
+        EXPECT_FALSE(window.Start_Activity({argument}, environment));
+        EXPECT_EQ(endCodes, std::vector<int>{1});
+        ASSERT_EQ(boxes.shown().size(), before + 1);
+        const QString text = boxes.shown().back().text;
+        EXPECT_TRUE(text.startsWith("This activity cannot start")) << text.toStdString();
+        EXPECT_NE(text, activity::olderVersionText());
+        EXPECT_TRUE(window.calls.isEmpty());
+        EXPECT_FALSE(QFileInfo::exists(copyPath(1)));
+    }
+    EXPECT_TRUE(QFileInfo::exists(tooMany));
+}
+
+TEST_F(StartActivity, AnUnreadableConfigurationStoreEndsWithTheOlderVersionMessageAndDeletesTheCopies)
+{
+    const auto launch = activitytest::writeLaunch(environment.tempFolder, 2, "/data/Users.dat", {}, "Spanish");
+    // The Spanish column has a row with no value.
+    activitytest::makeConfigStore(environment.appFolder, "02probe", {"a", "b", "c"}, {"a", "b"});
+    struct Case {
+        const char* name;
+        QString olderVersionName;
+        QString expected;
+    };
+    const std::vector<Case> cases{
+        {"this activity", "", activity::olderVersionText()},
+        {"named activity", "Popper", activity::olderVersionText("Popper")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        endCodes.clear();
+        setup.olderVersionName = c.olderVersionName;
+        ProbeActivity window(setup);
+        EXPECT_FALSE(window.Start_Activity({launch.studyListName}, environment));
+        EXPECT_EQ(endCodes, std::vector<int>{1});
+        ASSERT_FALSE(boxes.shown().empty());
+        const auto& box = boxes.shown().back();
+        EXPECT_EQ(box.text, c.expected);
+        EXPECT_EQ(box.icon, platform::ui::MessageIcon::Exclamation);
+        EXPECT_TRUE(box.title.contains("row 3")) << box.title.toStdString();  // the failure's description
+        EXPECT_EQ(window.calls, QStringList{"afterStudyList"});
+        EXPECT_FALSE(QFileInfo::exists(copyPath(1)));
+        EXPECT_FALSE(QFileInfo::exists(copyPath(2)));
+    }
+    EXPECT_TRUE(activity::olderVersionText().contains("update from www.dravolin.example."));
+    EXPECT_TRUE(activity::olderVersionText("Popper").contains("older version of Popper and"));
+}
+
+TEST_F(StartActivity, AnActivitysOwnCheckMayEndItAndTheCopiesGoToo)
+{
+    activitytest::makeConfigStore(environment.appFolder, "02probe", activitytest::numberedCaptions(20, "caption"));
+    const auto launch = activitytest::writeLaunch(environment.tempFolder, 2, "/data/Users.dat");
+    ProbeActivity window(setup);
+    window.passOwnCheck = false;
+    EXPECT_FALSE(window.Start_Activity({launch.studyListName}, environment));
+    EXPECT_EQ(window.calls, QStringList({"afterStudyList", "afterCaptions"}));
+    EXPECT_EQ(endCodes, std::vector<int>{0});
+    EXPECT_FALSE(QFileInfo::exists(copyPath(1)));
+}
+
+TEST_F(StartActivity, AScoreIsKeptShownAndEndsTheActivity)
+{
+    activitytest::makeConfigStore(environment.appFolder, "02probe", activitytest::numberedCaptions(20, "caption"));
+    const QString store = testsupport::makeFolder("data") + "Users.dat";
+    {
+        platform::Store users = platform::Store::create(store);
+        schema::createUserTables(users);
+    }
+    const auto launch = activitytest::writeLaunch(environment.tempFolder, 2, store);
+    ProbeActivity window(setup);
+    ASSERT_TRUE(window.Start_Activity({launch.studyListName}, environment));
+
+    QStringList shown;
+    QTimer::singleShot(0, [&] {
+        auto* scores = qobject_cast<frmScores*>(QApplication::activeModalWidget());
+        ASSERT_NE(scores, nullptr);
+        for (auto* label : scores->findChildren<QLabel*>()) shown << label->text();
+        scores->close();  // the close box slides the window out as OK does
+        for (int tick = 0; scores->isVisible() && tick < 1000; ++tick) emit scores->Timer1()->timeout();
+    });
+    window.saveNumberScore(80, 8, 7, "%");
+    EXPECT_EQ(endCodes, std::vector<int>{0});
+    EXPECT_TRUE(shown.contains("caption 8"));
+    EXPECT_FALSE(QFileInfo::exists(copyPath(1)));
+    const auto rows = platform::Store::open(store, platform::OpenMode::ReadOnly)
+                          .query("SELECT tName, numberScore, tActivity, tSubject FROM tblScores");
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0]["numberScore"].toInt(), 80);
+    EXPECT_EQ(rows[0]["tActivity"].toText(), "caption 2");
+    EXPECT_EQ(rows[0]["tSubject"].toText(), "Colours");
+}
+
+TEST_F(StartActivity, AMissingUserStoreEndsTheActivityWithoutStoringOrShowing)
+{
+    activitytest::makeConfigStore(environment.appFolder, "02probe", activitytest::numberedCaptions(20, "caption"));
+    const QString gone = testsupport::makeFolder("data") + "Users.dat";
+    const auto launch = activitytest::writeLaunch(environment.tempFolder, 1, gone);
+    ProbeActivity window(setup);
+    ASSERT_TRUE(window.Start_Activity({launch.studyListName}, environment));
+    window.saveTimeScore("00:01:00", 11, 10);
+    EXPECT_EQ(endCodes, std::vector<int>{0});
+    EXPECT_TRUE(boxes.shown().empty());
+    EXPECT_FALSE(QFileInfo::exists(gone));
+    EXPECT_FALSE(QFileInfo::exists(copyPath(1)));
+}

@@ -1,0 +1,89 @@
+#include "activities/framework/testkit/ActivityTestKit.h"
+
+#include "activities/framework/studylist/HandoffFiles.h"
+#include "platform/store/Store.h"
+#include "tools/schema/Schema.h"
+
+#include <QDataStream>
+#include <QDir>
+#include <QIODevice>
+
+namespace activitytest {
+
+QStringList numberedCaptions(int count, const QString& prefix)
+{
+    QStringList rows;
+    for (int k = 1; k <= count; ++k) rows << QStringLiteral("%1 %2").arg(prefix).arg(k);
+    return rows;
+}
+
+QString makeConfigStore(const QString& appFolder, const QString& program, const QStringList& english,
+                        QStringList spanish)
+{
+    if (spanish.isEmpty()) spanish = english;
+    const QString path = appFolder + program + QStringLiteral(".cfg");
+    QFile::remove(path);
+    platform::Store store = platform::Store::create(path);
+    schema::createActivityConfigStore(store);
+    for (qsizetype k = 0; k < english.size(); ++k) {
+        store.execute(QStringLiteral("INSERT INTO tblCaptions (English, Spanish) VALUES (?, ?)"),
+                      {english[k], k < spanish.size() ? platform::Value(spanish[k]) : platform::Value()});
+    }
+    for (const char* picture : {"normal", "highlighted"}) {
+        store.execute(QStringLiteral("INSERT INTO tblImages (bEnglish, bSpanish) VALUES (?, ?)"),
+                      {QByteArray("EN-") + picture, QByteArray("ES-") + picture});
+    }
+    return path;
+}
+
+QByteArray tinyWav(int slot)
+{
+    // 16-bit mono PCM at 8000 Hz, a few samples long.
+    const QByteArray samples(16 * (slot + 1), char(slot));
+    QByteArray wav;
+    QDataStream out(&wav, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("RIFF", 4);
+    out << quint32(36 + samples.size());
+    out.writeRawData("WAVEfmt ", 8);
+    out << quint32(16) << quint16(1) << quint16(1) << quint32(8000) << quint32(16000) << quint16(2) << quint16(16);
+    out.writeRawData("data", 4);
+    out << quint32(samples.size());
+    out.writeRawData(samples.constData(), static_cast<int>(samples.size()));
+    return wav;
+}
+
+Launch writeLaunch(const QString& tempFolder, int phraseCount, const QString& userStorePath,
+                   const std::set<int>& silentSlots, const QString& interfaceLanguage)
+{
+    Launch launch;
+    studylist::StudyList& list = launch.list;
+    list.instanceHandle = QString::number(kMainPid);
+    list.programCode = QStringLiteral("dvlfre");
+    list.productTitle = QStringLiteral("Lessondesk French");
+    list.interfaceLanguage = interfaceLanguage;
+    list.targetLanguage = QStringLiteral("French");
+    list.userName = QStringLiteral("Ana Diaz");
+    list.subjectTitle = QStringLiteral("Colours");
+    list.userStorePath = userStorePath;
+    for (int slot = 1; slot <= phraseCount; ++slot) {
+        studylist::StudyPhrase phrase;
+        phrase.number = slot;
+        phrase.phrase = QStringLiteral("phrase %1, with a comma").arg(slot);
+        phrase.translation = QStringLiteral("translation %1").arg(slot);
+        phrase.soundPath = tempFolder + studylist::soundFileName(kMainPid, slot);
+        if (!silentSlots.count(slot)) studylist::writeSoundFile(phrase.soundPath, tinyWav(slot));
+        list.phrases.push_back(phrase);
+    }
+    launch.studyListName = studylist::studyListFileName(kMainPid);
+    launch.studyListPath = tempFolder + launch.studyListName;
+    studylist::write(launch.studyListPath, list);
+    return launch;
+}
+
+QStringList filesIn(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
+
+}  // namespace activitytest
