@@ -6,6 +6,8 @@
 #include "main/core/startup/ErrorTrap.h"
 #include "main/core/startup/ModMain.h"
 #include "main/core/startup/Registry.h"
+#include "main/core/subjects/tree/SubjectTree.h"
+#include "main/core/subjects/view/SubjectTreeView.h"
 #include "main/core/windows/MsgYesNo.h"
 #include "main/core/windows/WindowPictures.h"
 #include "platform/files/FileLists.h"
@@ -18,6 +20,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QAction>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -46,9 +49,20 @@ frmMain::frmMain(const QString& programDir, QWidget* parent)
 {
     setObjectName("frmMain");
     buildControls();
+    connect(mnuEdit, &QAction::triggered, this, [this] { mnuEdit_Click(); });
+    connect(mnuListenToPhrase, &QAction::triggered, this, [this] { mnuListenToPhrase_Click(); });
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain()
+{
+    // The view lets go of the model when it goes, so it goes first.
+    delete treeView_;
+}
+
+QString frmMain::templatePath() const
+{
+    return programDir_ + kTemplateStore;
+}
 
 void frmMain::Form_Load()
 {
@@ -84,7 +98,7 @@ bool frmMain::Get_Captions()
 {
     // Without its texts the program has no words to show, so it says so plainly
     // in English and ends.
-    const QString path = programDir_ + kTemplateStore;
+    const QString path = templatePath();
     try {
         startup::CaptionTable captions = startup::Get_Captions(path, modMain.gInterfaceLanguage);
         if (captions.isEmpty()) throw std::runtime_error("The table of interface texts is empty.");
@@ -171,12 +185,6 @@ void frmMain::Get_Settings()
 // Loads the sign-in window without showing it.
 void frmMain::Load_Sign_In() {}
 
-// Builds the subject tree from the installed and custom subject stores.
-void frmMain::Build_Subject_Tree() {}
-
-// Loads the menu links, ticker messages and tips of the template store.
-void frmMain::Load_Template_Content() {}
-
 // Builds one activity button per program of the Activities folder.
 void frmMain::Get_Activities() {}
 
@@ -231,6 +239,7 @@ void frmMain::Form_Activate()
 {
     if (!msgYesNo_) msgYesNo_ = new MsgYesNo(this);
     msgYesNo_->hide();
+    Refresh_Subjects();
 }
 
 void frmMain::Form_Unload()

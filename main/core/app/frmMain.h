@@ -2,23 +2,37 @@
 
 #include "main/core/app/FileList.h"
 #include "main/core/startup/Folders.h"
+#include "main/core/subjects/view/SubjectTreeView.h"
+#include "main/core/template/TemplateLoaders.h"
 #include "main/core/windows/frmSplash.h"
+#include "main/users/windows/SignInTarget.h"
+#include "platform/ui/ControlArray.h"
+#include "platform/ui/PlainLabel.h"
 
 #include <QPixmap>
 #include <QPointer>
 #include <QRandomGenerator>
 #include <QWidget>
 
+#include <memory>
+#include <optional>
+
 class MsgYesNo;
+class frmMsgBox;
+class QAction;
 class QFrame;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QScrollBar;
-class QTreeWidget;
+
+namespace subjects {
+class SubjectTreeWidget;
+}  // namespace subjects
 
 // The main window: the start object of the program. Form_Load runs the whole
 // start-up; closing the window ends the program.
-class frmMain : public QWidget {
+class frmMain : public QWidget, public SignInTarget {
     Q_OBJECT
 
 public:
@@ -35,6 +49,25 @@ public:
     const FileList& customSubjectFiles() const { return File2; }
     int lastActivity() const { return mLastActivity; }
     QString pendingTickerText() const { return mPendingText; }
+
+    // The subject tree (after start-up step 12).
+    subjects::SubjectTree* subjectTree() const { return tree_.get(); }
+    subjects::SubjectTreeView* subjectTreeView() const { return treeView_; }
+    // Rebuilds the subject tree when the custom subjects changed (gSubjectsChanged).
+    void Refresh_Subjects();
+
+    // The ticker's texts and the link menu, loaded from the template store.
+    const templatestore::SystemMessages& systemMessages() const { return messages_; }
+    const templatestore::Tips& tips() const { return tips_; }
+    int menuLast() const { return mMenuLast; }
+
+    // What a successful sign-in changes (SignInTarget).
+    void setAdministratorCommandsEnabled(bool enabled) override;
+    void setPhraseMenuCaptions(const QString& edit, const QString& listen) override;
+    void setWelcome(const QString& text) override;
+    void setTitle(const QString& title) override;
+    void showSignedIn() override;
+    void unloadAndEnd() override;
 
     // A screen of width times height pixels of 459,999 or less is too small.
     static bool screenIsTooSmall(const QSize& pixels);
@@ -58,6 +91,9 @@ private:
     void Load_Sign_In();
     void Build_Subject_Tree();
     void Load_Template_Content();
+    void Get_Menu_Links();
+    void Get_System_Messages();
+    void Get_Tips();
     void Get_Activities();
     void Unload_Splash();
     void Show_Sign_In();
@@ -67,6 +103,19 @@ private:
     void Form_Activate();
     void Form_Unload();
     void Delete_Handoff_Files();
+
+    // The subject tree's link to the windows around it, and its events.
+    subjects::SubjectContext subjectContext();
+    void TreeFolders_DblClick();
+    void TreeFolders_PhraseMenu(const QPoint& globalPos);
+    void mnuEdit_Click();
+    void mnuListenToPhrase_Click();
+    void Listen_to_Phrase();
+    void showWaitBox(const QString& title, const QString& text, int heightTwips);
+    void closeWaitBox();
+
+    QString templatePath() const;
+    templatestore::LoadProgress templateProgress();
 
     // Writes one line at the top of the splash window's log while it is shown.
     frmSplash::ProgressWriter splashProgress();
@@ -81,6 +130,13 @@ private:
     QString mPendingText;
     QString mPendingLink;
     QRandomGenerator mRandom;
+    templatestore::SystemMessages messages_;
+    templatestore::Tips tips_;
+    int mMenuLast = -1;
+
+    std::unique_ptr<subjects::SubjectTree> tree_;
+    QPointer<subjects::SubjectTreeView> treeView_;
+    QPointer<frmMsgBox> waitBox_;
 
     QPixmap picture_;
     QPointer<frmSplash> splash_;
@@ -92,7 +148,10 @@ private:
     QLabel* lblCaption = nullptr;
     QLabel* lblSelectSubject = nullptr;
     QLabel* lblSelectActivity = nullptr;
-    QTreeWidget* TreeFolders = nullptr;
+    subjects::SubjectTreeWidget* TreeFolders = nullptr;
+    QMenu* mnuOption = nullptr;
+    QAction* mnuEdit = nullptr;
+    QAction* mnuListenToPhrase = nullptr;
     QFrame* PicActsHolder = nullptr;
     QWidget* picActs = nullptr;
     QScrollBar* VScroll = nullptr;
@@ -103,4 +162,6 @@ private:
     QPushButton* btnAdmin = nullptr;
     QFrame* picMenu = nullptr;
     QLabel* lblURL = nullptr;
+    std::optional<platform::ui::ControlArray<QLabel>> imgMenu;
+    std::optional<platform::ui::ControlArray<platform::ui::PlainLabel>> lblMenu;
 };

@@ -1,6 +1,8 @@
 // The main window's controls and their places, in twips of the client area.
 #include "main/core/app/frmMain.h"
 
+#include "main/core/app/AppPictures.h"
+#include "main/core/subjects/view/SubjectTreeWidget.h"
 #include "platform/ui/PlainLabel.h"
 #include "platform/ui/Resources.h"
 #include "platform/ui/Twips.h"
@@ -9,9 +11,9 @@
 #include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTreeWidget>
 
 using platform::ui::twipsToPixels;
 
@@ -29,6 +31,7 @@ constexpr char kStyle[] = R"css(
     QLabel#lblCaption { color: #4a5a6e; }
     QLabel#lblMoreActs { color: #1f5fbf; }
     QLabel#lblURL { color: #ffffff; }
+    QFrame#picMenu QLabel { color: #ffffff; }
     QTreeWidget#TreeFolders { background: #ffffff; border: 1px solid #b8cbe0; border-radius: 4px; }
     QPushButton { background: #ffffff; color: #1f3b5c; border: 1px solid #8fb0d3;
                   border-radius: 5px; padding: 2px 8px; }
@@ -77,8 +80,18 @@ void frmMain::buildControls()
     lblSelectSubject = makeLabel(this, "lblSelectSubject", {240, 1530, 3720, 300}, 10, true);
     lblSelectActivity = makeLabel(this, "lblSelectActivity", {4140, 1530, 5220, 300}, 10, true);
 
-    TreeFolders = place(new QTreeWidget(this), "TreeFolders", {240, 1860, 3720, 3765});
+    TreeFolders = place(new subjects::SubjectTreeWidget(this), "TreeFolders", {240, 1860, 3720, 3765});
     TreeFolders->setHeaderHidden(true);
+    TreeFolders->setIconSize(twipsToPixels(QSize(240, 240)));
+
+    // The tree's phrase menu; the administrator's sign-in enables it.
+    mnuOption = new QMenu(this);
+    mnuOption->setObjectName("mnuOption");
+    mnuEdit = mnuOption->addAction(QString());
+    mnuEdit->setObjectName("mnuEdit");
+    mnuListenToPhrase = mnuOption->addAction(QString());
+    mnuListenToPhrase->setObjectName("mnuListenToPhrase");
+    mnuOption->setEnabled(false);
 
     // The activity buttons sit on picActs, which scrolls inside its fixed holder.
     PicActsHolder = place(new QFrame(this), "PicActsHolder", {4140, 1860, 5220, 5175});
@@ -100,5 +113,15 @@ void frmMain::buildControls()
     // The slide-in link menu; Get_Settings parks it with 100 twips showing at the left edge.
     picMenu = place(new QFrame(this), "picMenu", {0, 0, 3885, 9765});
     lblURL = makeLabel(picMenu, "lblURL", {240, 6600, 3400, 300}, 9, false);
+    // The first menu entry; Get_Menu_Links shows it and grows the others from it.
+    auto* firstIcon = place(new QLabel(picMenu), "imgMenu", {240, 600, 360, 360});
+    firstIcon->setPixmap(menuEntryPicture(firstIcon->size()));
+    firstIcon->hide();
+    auto* firstText = makeLabel(picMenu, "lblMenu", {720, 600, 3000, 360}, 10, false);
+    firstText->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    firstText->setCursor(Qt::PointingHandCursor);
+    firstText->hide();
+    imgMenu.emplace(firstIcon);
+    lblMenu.emplace(static_cast<platform::ui::PlainLabel*>(firstText));
     picMenu->raise();
 }

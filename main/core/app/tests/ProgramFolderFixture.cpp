@@ -4,6 +4,7 @@
 #include "main/core/startup/Edition.h"
 #include "platform/store/Store.h"
 #include "tools/schema/Schema.h"
+#include "SubjectFixtures.h"
 #include "TestEnvironment.h"
 
 #include <QFile>
@@ -17,12 +18,36 @@ ProgramFolderFixture::ProgramFolderFixture() : programDir(testsupport::makeFolde
             const QString spanish = row == 10 ? "Subjects" : row == 11 ? "My Subjects" : QString("Texto %1").arg(row);
             store.execute("INSERT INTO tblCaptions (English, Spanish) VALUES (?, ?)", {caption(row), spanish});
         }
+        for (int row = 1; row <= 2; ++row)
+            store.execute("INSERT INTO tblSystemMessages (English, Spanish, link) VALUES (?, ?, ?)",
+                          {QString("Message %1").arg(row), QString("Mensaje %1").arg(row),
+                           QString("page%1.htm").arg(row)});
+        for (int row = 1; row <= 3; ++row) {
+            QStringList columns, marks;
+            platform::Params tips;
+            for (const QString& code : schema::programCodes()) {
+                columns << code;
+                marks << "?";
+                tips.emplace_back(QString("Tip %1 for %2").arg(row).arg(code));
+            }
+            store.execute("INSERT INTO tblTips (" + columns.join(", ") + ") VALUES (" + marks.join(", ") + ")",
+                          tips);
+            store.execute("INSERT INTO tblMenu (English, Spanish, link) VALUES (?, ?, ?)",
+                          {QString("Link %1").arg(row), QString("Enlace %1").arg(row),
+                           QString("link%1.htm").arg(row)});
+        }
     }
+    using namespace subjects::testing;
     const QString code = startup::findEdition(DVL_PROGRAM_CODE)->languageCode;
-    testsupport::writeFile(programDir + "Subjects/food." + code, "store");
-    testsupport::writeFile(programDir + "Subjects/Colours." + code, "store");
+    const QString foodFile = "food." + code;
+    makeSubjectStore(programDir + "Subjects/" + foodFile,
+                     {{1, "le pain", "bread", std::nullopt}, {2, "le fromage", "cheese", QString("cheese, a")},
+                      {3, "la pomme", "apple", std::nullopt}},
+                     DVL_PROGRAM_CODE);
+    makeSubjectStore(programDir + "Subjects/Colours." + code, tenPhrases("colour"), DVL_PROGRAM_CODE);
     testsupport::writeFile(programDir + "Subjects/notes.txt", "not a subject");
-    testsupport::writeFile(programDir + "My Subjects/Example.v" + code, "custom store");
+    GroupRow meal{"Meal", {{1, "le pain", "bread", std::nullopt}, {3, "la pomme", "apple", std::nullopt}}, foodFile};
+    makeCustomStore(programDir + "My Subjects/Example.v" + code, {meal});
     const QString program = testsupport::writeFile(programDir + "Activities/05jumbler", "#!/bin/sh\n");
     QFile::setPermissions(program, QFile::permissions(program) | QFile::ExeOwner);
     testsupport::writeFile(programDir + "Activities/05jumbler.cfg", "configuration");

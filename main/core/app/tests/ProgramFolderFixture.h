@@ -4,8 +4,11 @@
 
 // A program folder as the build lays it out, made in the test's sandbox: the
 // template store with caption rows 1..150 ("Caption <n>" in English, "Texto <n>"
-// in Spanish; rows 10 and 11 name the two subject folders), two installed
-// subjects and one custom store of this edition, and one activity program.
+// in Spanish; rows 10 and 11 name the two subject folders), two system messages,
+// three tips for every edition and three menu links; two installed subjects of
+// this edition ("food": bread, cheese, apple; "Colours": ten phrases "colour 1"..),
+// one custom store "Example" with the group "Meal" (bread and apple from food),
+// and one activity program.
 struct ProgramFolderFixture {
     ProgramFolderFixture();
 

@@ -1,0 +1,210 @@
+#include "main/core/app/frmMain.h"
+
+#include "StartUpFixture.h"
+#include "SubjectFixtures.h"
+#include "dvl_version.h"
+#include "main/core/startup/ModMain.h"
+#include "main/core/subjects/tree/SubjectTree.h"
+#include "main/core/subjects/view/SubjectTreeView.h"
+#include "main/core/subjects/view/SubjectTreeWidget.h"
+#include "platform/ui/Twips.h"
+#include "TestEnvironment.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QTest>
+#include <QTreeWidgetItem>
+
+#include <algorithm>
+
+#include <gtest/gtest.h>
+
+using startup::modMain;
+using subjects::NodeId;
+using subjects::NodeKind;
+
+namespace {
+
+// The main window after start-up, shown, with its subject tree at hand.
+class MainWindowTree : public StartUp {
+protected:
+    void startUp()
+    {
+        window.Form_Load();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        tree = window.subjectTree();
+        ASSERT_NE(tree, nullptr);
+        widget = window.findChild<subjects::SubjectTreeWidget*>("TreeFolders");
+        ASSERT_NE(widget, nullptr);
+    }
+
+    QTreeWidgetItem* item(NodeId node) const { return window.subjectTreeView()->itemFor(node); }
+    QStringList childTexts(QTreeWidgetItem* parent) const
+    {
+        QStringList texts;
+        for (int i = 0; i < parent->childCount(); ++i) texts << parent->child(i)->text(0);
+        return texts;
+    }
+    void click(QTreeWidgetItem* target, Qt::MouseButton button = Qt::LeftButton)
+    {
+        widget->scrollToItem(target);
+        QTest::mouseClick(widget->viewport(), button, {}, widget->visualItemRect(target).center());
+    }
+    QTreeWidgetItem* top(NodeKind kind) const { return item(tree->topFolder(kind)); }
+    QTreeWidgetItem* childNamed(QTreeWidgetItem* parent, const QString& text) const
+    {
+        for (int i = 0; i < parent->childCount(); ++i)
+            if (parent->child(i)->text(0) == text) return parent->child(i);
+        return nullptr;
+    }
+    QMenu* phraseMenu() const { return window.findChild<QMenu*>("mnuOption"); }
+
+    frmMain window{fixture.programDir};
+    subjects::SubjectTree* tree = nullptr;
+    subjects::SubjectTreeWidget* widget = nullptr;
+};
+
+TEST_F(MainWindowTree, ShowsTheShippedAndCustomSubjectsAfterStartUp)
+{
+    startUp();
+    EXPECT_TRUE(boxes.shown().empty()) << boxes.shown().front().text.toStdString();
+    ASSERT_EQ(widget->topLevelItemCount(), 4);
+    QStringList tops;
+    for (int i = 0; i < 4; ++i) tops << widget->topLevelItem(i)->text(0);
+    EXPECT_EQ(tops, QStringList({ProgramFolderFixture::caption(2), ProgramFolderFixture::caption(117),
+                                 ProgramFolderFixture::caption(119), "Example"}));
+    EXPECT_EQ(childTexts(widget->topLevelItem(0)), QStringList({"Colours", "Food"}));
+    EXPECT_EQ(childTexts(widget->topLevelItem(3)), QStringList({"Meal"}));
+    EXPECT_EQ(widget->currentItem(), widget->topLevelItem(0));
+    EXPECT_FALSE(widget->topLevelItem(0)->icon(0).isNull());
+}
+
+TEST_F(MainWindowTree, ClickingSubjectsTheRandomSubjectAndTheMixLoadsTheirPhrases)
+{
+    startUp();
+    QTreeWidgetItem* installed = top(NodeKind::InstalledFolder);
+    click(installed);  // opens the folder
+    QTreeWidgetItem* food = childNamed(installed, "Food");
+    ASSERT_NE(food, nullptr);
+    click(food);
+    EXPECT_EQ(childTexts(food), QStringList({"bread", "cheese", "apple"}));
+    EXPECT_TRUE(window.isEnabled());
+    click(food);  // a loaded subject loads nothing more
+    EXPECT_EQ(food->childCount(), 3);
+
+    QTreeWidgetItem* random = top(NodeKind::RandomSubjectFolder);
+    click(random);
+    ASSERT_EQ(random->childCount(), 1);
+    click(random->child(0));
+    EXPECT_GE(random->child(0)->childCount(), 3);
+
+    QTreeWidgetItem* mix = top(NodeKind::RandomPhrasesFolder);
+    click(mix);
+    ASSERT_EQ(mix->childCount(), 1);
+    EXPECT_EQ(mix->child(0)->childCount(), 10);
+
+    QTreeWidgetItem* meal = widget->topLevelItem(3)->child(0);
+    click(widget->topLevelItem(3));
+    click(meal);
+    EXPECT_EQ(childTexts(meal), QStringList({"bread", "apple"}));
+    EXPECT_TRUE(boxes.shown().empty()) << boxes.shown().front().text.toStdString();
+    EXPECT_TRUE(window.isEnabled());
+}
+
+TEST_F(MainWindowTree, AnUnreadableSubjectIsReportedAndTheWindowStaysUsable)
+{
+    testsupport::writeFile(
+        fixture.programDir + "Subjects/Broken." + startup::findEdition(DVL_PROGRAM_CODE)->languageCode, "not a store");
+    startUp();
+    QTreeWidgetItem* installed = top(NodeKind::InstalledFolder);
+    click(installed);
+    QTreeWidgetItem* broken = childNamed(installed, "Broken");
+    ASSERT_NE(broken, nullptr);
+    click(broken);
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.shown()[0].icon, platform::ui::MessageIcon::Exclamation);
+    EXPECT_EQ(boxes.shown()[0].title, ProgramFolderFixture::caption(103));
+    EXPECT_TRUE(window.isEnabled());
+    EXPECT_EQ(widget->currentItem(), installed);
+}
+
+TEST_F(MainWindowTree, ThePhraseMenuAppearsOnlyForPhrasesOfInstalledSubjects)
+{
+    startUp();
+    window.setAdministratorCommandsEnabled(true);
+    window.setPhraseMenuCaptions("Edit", "Listen");
+    QTreeWidgetItem* installed = top(NodeKind::InstalledFolder);
+    click(installed);
+    QTreeWidgetItem* food = childNamed(installed, "Food");
+    click(food);
+    QTreeWidgetItem* meal = widget->topLevelItem(3)->child(0);
+    click(widget->topLevelItem(3));
+    click(meal);
+
+    // Each case: the node to select first, then the right button on it.
+    const std::vector<std::pair<QTreeWidgetItem*, bool>> cases{
+        {food->child(1), true}, {food, false}, {installed, false}, {meal->child(0), false}};
+    for (const auto& [target, menuShown] : cases) {
+        click(target);
+        click(target, Qt::RightButton);
+        EXPECT_EQ(phraseMenu()->isVisible(), menuShown) << target->text(0).toStdString();
+        phraseMenu()->hide();
+    }
+    ASSERT_EQ(phraseMenu()->actions().size(), 2);
+    EXPECT_EQ(phraseMenu()->actions()[0]->objectName(), "mnuEdit");
+    EXPECT_EQ(phraseMenu()->actions()[0]->text(), "Edit");
+    EXPECT_EQ(phraseMenu()->actions()[1]->objectName(), "mnuListenToPhrase");
+
+    // A learner who is not the administrator gets no menu.
+    window.setAdministratorCommandsEnabled(false);
+    click(food->child(1));
+    click(food->child(1), Qt::RightButton);
+    EXPECT_FALSE(phraseMenu()->isVisible());
+}
+
+TEST_F(MainWindowTree, ChangedCustomSubjectsAreRebuiltWhenTheWindowIsActivated)
+{
+    startUp();
+    subjects::testing::makeCustomStore(fixture.programDir + "My Subjects/Added.v" + modMain.gLanguageCode,
+                                       {{"Fruit", {}}});
+    window.Refresh_Subjects();  // the flag is clear: nothing changes
+    EXPECT_EQ(widget->topLevelItemCount(), 4);
+
+    modMain.gSubjectsChanged = true;
+    QEvent activate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(&window, &activate);
+    EXPECT_FALSE(modMain.gSubjectsChanged);
+    ASSERT_EQ(widget->topLevelItemCount(), 5);
+    EXPECT_EQ(widget->topLevelItem(3)->text(0), "Added");
+    EXPECT_EQ(childTexts(widget->topLevelItem(3)), QStringList({"Fruit"}));
+}
+
+TEST_F(MainWindowTree, TheTemplateContentIsLoadedForTheTickerAndTheLinkMenu)
+{
+    startUp();
+    EXPECT_EQ(window.systemMessages().mMessageCount, 2);
+    EXPECT_EQ(window.systemMessages().link(2), "page2.htm");
+    EXPECT_EQ(window.tips().mTipCount, 4);
+    EXPECT_EQ(window.tips().tip(1), QString("Tip 1 for %1").arg(DVL_PROGRAM_CODE));
+    ASSERT_EQ(window.menuLast(), 2);
+
+    // Three entries 750 twips apart on the parked menu panel.
+    QStringList texts;
+    std::vector<int> tops;
+    for (QLabel* label : window.findChildren<QLabel*>()) {
+        if (!label->objectName().startsWith("lblMenu")) continue;
+        EXPECT_TRUE(label->isVisibleTo(label->parentWidget()));
+        EXPECT_EQ(label->toolTip(), ProgramFolderFixture::caption(94) + label->property("Tag").toString());
+        texts << label->text();
+        tops.push_back(label->y());
+    }
+    std::sort(tops.begin(), tops.end());
+    texts.sort();
+    if (modMain.gInterfaceLanguage == "English") EXPECT_EQ(texts, QStringList({"Link 1", "Link 2", "Link 3"}));
+    ASSERT_EQ(tops.size(), 3u);
+    EXPECT_EQ(tops[1] - tops[0], platform::ui::twipsToPixelsY(750));
+    const QWidget* menu = window.findChild<QWidget*>("picMenu");
+    EXPECT_EQ(menu->x() + menu->width(), platform::ui::twipsToPixelsX(100));
+}
+
+}  // namespace
