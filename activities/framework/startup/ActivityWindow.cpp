@@ -121,6 +121,7 @@ void ActivityWindow::runInstructions()
     instructions.setTexts(mCaptions(rows.windowCaption), mCaptions(rows.button), mCaptions(rows.title),
                           mCaptions(rows.body));
     Center_Form(instructions);
+    connect(&instructions, &frmInstructions::shown, this, &ActivityWindow::instructionsShown);
     instructions.showModal();
 }
 

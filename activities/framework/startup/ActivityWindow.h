@@ -78,6 +78,10 @@ public:
     static QString windowCaption(const QString& productTitle, const QString& activityName, int major,
                                  int minor, int revision);
 
+signals:
+    // The instruction window is on the screen (start-up is done up to the game).
+    void instructionsShown();
+
 protected:
     // Hooks of the sequence; the defaults do nothing.
     virtual void afterStudyList() {}

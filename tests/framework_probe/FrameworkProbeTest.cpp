@@ -1,0 +1,84 @@
+// The probe activity started as the main program starts an activity: a study
+// list written by the real writer in the private temporary folder, one argument.
+#include "ProbeLaunch.h"
+
+#include "activities/framework/scores/SaveScore.h"
+#include "activities/framework/studylist/HandoffFiles.h"
+#include "platform/store/Store.h"
+
+#include "TestEnvironment.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <map>
+
+namespace {
+
+// Every file of the folder with its bytes.
+std::map<QString, QByteArray> snapshot(const QString& folder)
+{
+    std::map<QString, QByteArray> files;
+    for (const QString& name : activitytest::filesIn(folder)) files[name] = testsupport::readFile(folder + name);
+    return files;
+}
+
+}  // namespace
+
+TEST(FrameworkProbe, CopiesItsSoundsShowsItsInstructionsAndOnSigtermDeletesOnlyItsCopies)
+{
+    ProbeLaunch probe(FRAMEWORK_PROBE, testsupport::sandboxDir() + "/program");
+    const auto launch = probe.writeLaunch(4, {3});  // slot 3's sound is missing: it still studies
+    const auto mainFiles = snapshot(probe.tempFolder());
+    const QByteArray userStore = testsupport::readFile(probe.userStore());
+
+    ASSERT_TRUE(probe.start(launch.studyListName));
+    const QString shown = probe.waitForLine("INSTRUCTIONS ");
+    ASSERT_EQ(shown, "INSTRUCTIONS Lessondesk French - Probe 1.0.0") << probe.lines().join("\n").toStdString();
+
+    const qint64 pid = probe.process().processId();
+    for (int slot : {1, 2, 4}) {
+        EXPECT_EQ(testsupport::readFile(probe.tempFolder() + studylist::soundFileName(pid, slot)),
+                  activitytest::tinyWav(slot));
+    }
+    EXPECT_FALSE(QFileInfo::exists(probe.tempFolder() + studylist::soundFileName(pid, 3)));
+
+    ::kill(static_cast<pid_t>(pid), SIGTERM);  // as closing the main window
+    ASSERT_TRUE(probe.process().waitForFinished(10000));
+    EXPECT_EQ(probe.process().exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(probe.process().exitCode(), 0);
+    EXPECT_EQ(snapshot(probe.tempFolder()), mainFiles);  // copies gone, the main program's files as they were
+    EXPECT_EQ(testsupport::readFile(probe.userStore()), userStore);
+}
+
+TEST(FrameworkProbe, AScoreItSavesIsKeptAmongTheBestTenAndShownSelected)
+{
+    ProbeLaunch probe(FRAMEWORK_PROBE, testsupport::sandboxDir() + "/program");
+    {
+        platform::Store store = platform::Store::open(probe.userStore(), platform::OpenMode::ReadWrite);
+        for (int score = 10; score <= 100; score += 10) {
+            scores::saveNumberScore(store, {"Bo Lee", "Colours", "Probe"}, score);
+        }
+    }
+    const auto launch = probe.writeLaunch(2);
+    const auto mainFiles = snapshot(probe.tempFolder());
+
+    ASSERT_TRUE(probe.start(launch.studyListName, {"DVL_PROBE_SCORE=55"}));
+    ASSERT_TRUE(probe.process().waitForFinished(20000));
+    EXPECT_EQ(probe.process().exitCode(), 0);
+    probe.waitForLine("SCORE 10|");
+    QStringList scores = probe.lines().filter(QRegularExpression("^SCORE "));
+    ASSERT_EQ(scores.size(), 10) << probe.lines().join("\n").toStdString();
+    EXPECT_EQ(scores[5], "SCORE 6|Ana Diaz|55 points|*");
+    EXPECT_EQ(scores[9], "SCORE 10|Bo Lee|20 points");  // the lowest, 10, made room
+    EXPECT_EQ(scores.filter("|*").size(), 1);
+
+    const auto rows = platform::Store::open(probe.userStore(), platform::OpenMode::ReadOnly)
+                          .query("SELECT COUNT(*), MIN(numberScore) FROM tblScores WHERE tActivity = 'Probe'");
+    EXPECT_EQ(rows[0][0].toInt(), 10);
+    EXPECT_EQ(rows[0][1].toInt(), 20);
+    EXPECT_EQ(snapshot(probe.tempFolder()), mainFiles);
+}
