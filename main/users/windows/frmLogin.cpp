@@ -101,8 +101,7 @@ bool frmLogin::Form_Load()
     } catch (const std::exception& error) {
         platform::ui::showErrorBox(setup_.captions[kCaptionErrorHeading], QStringLiteral("FrmLogin_Load"),
                                    QString::fromUtf8(error.what()), windowTitle());
-        loginSucceeded_ = true;  // the window is gone with the program; closing it must not end it twice
-        target_.unloadAndEnd();
+        End_Program();
         return false;
     }
 }
@@ -118,8 +117,7 @@ bool frmLogin::Load_Users()
         platform::ui::showMessage(storeFailureText(result, setup_.captions, setup_.productTitle),
                                   platform::ui::MessageIcon::Critical, platform::ui::MessageButtons::Ok,
                                   windowTitle());
-        loginSucceeded_ = true;
-        target_.unloadAndEnd();
+        End_Program();
         return false;
     }
     ListView1_->setUsers(result.users);
@@ -135,8 +133,14 @@ bool frmLogin::event(QEvent* event)
 void frmLogin::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    if (loginSucceeded_) return;
-    loginSucceeded_ = true;  // ends once, however often the close is asked for
+    if (!loginSucceeded_) End_Program();
+}
+
+// Ends the program once, however often the window is closed afterwards.
+void frmLogin::End_Program()
+{
+    if (ended_) return;
+    ended_ = true;
     target_.unloadAndEnd();
 }
 

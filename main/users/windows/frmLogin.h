@@ -76,11 +76,13 @@ private:
     void New_User();
     void Edit_User();
     bool passwordAccepted();
+    void End_Program();
 
     SignInSetup setup_;
     SignInTarget& target_;
     QString storePath_;
     bool loginSucceeded_ = false;
+    bool ended_ = false;
     QPixmap picture_;
 
     QLabel* lblInstructions_ = nullptr;
