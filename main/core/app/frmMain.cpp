@@ -57,6 +57,8 @@ frmMain::~frmMain()
 {
     // The view lets go of the model when it goes, so it goes first.
     delete treeView_;
+    // A sign-in window still open must not reach this window once it is gone.
+    delete login_;
 }
 
 QString frmMain::templatePath() const
@@ -74,7 +76,7 @@ void frmMain::Form_Load()
     List_Activities();
     Show_Splash();
     Get_Settings();
-    Load_Sign_In();
+    if (!Load_Sign_In()) return;
     shared::Wait(1);
     modMain.gSubjectsChanged = false;
     Build_Subject_Tree();
@@ -182,8 +184,6 @@ void frmMain::Get_Settings()
     });
 }
 
-// Loads the sign-in window without showing it.
-void frmMain::Load_Sign_In() {}
 
 // Builds one activity button per program of the Activities folder.
 void frmMain::Get_Activities() {}
@@ -193,13 +193,6 @@ void frmMain::Unload_Splash()
     if (splash_) splash_->close();
 }
 
-// The learner starts from the main window.
-void frmMain::Show_Sign_In()
-{
-    show();
-    raise();
-    activateWindow();
-}
 
 bool frmMain::screenIsTooSmall(const QSize& pixels)
 {

@@ -6,6 +6,7 @@
 #include "main/core/template/TemplateLoaders.h"
 #include "main/core/windows/frmSplash.h"
 #include "main/users/windows/SignInTarget.h"
+#include "main/users/windows/frmLogin.h"
 #include "platform/ui/ControlArray.h"
 #include "platform/ui/PlainLabel.h"
 
@@ -88,7 +89,7 @@ private:
     void List_Activities();
     void Show_Splash();
     void Get_Settings();
-    void Load_Sign_In();
+    bool Load_Sign_In();  // false: the program has ended
     void Build_Subject_Tree();
     void Load_Template_Content();
     void Get_Menu_Links();
@@ -99,6 +100,9 @@ private:
     void Show_Sign_In();
     bool Check_Resolution();  // false: the program has ended
     void Check_Weekly_Update();
+
+    void btnChangeUser_Click();
+    void Start_Ticker();
 
     void Form_Activate();
     void Form_Unload();
@@ -141,6 +145,7 @@ private:
     QPixmap picture_;
     QPointer<frmSplash> splash_;
     QPointer<MsgYesNo> msgYesNo_;
+    QPointer<frmLogin> login_;
 
     QFrame* PicMsg = nullptr;
     QLabel* lblMsg = nullptr;

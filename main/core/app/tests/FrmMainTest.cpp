@@ -10,8 +10,10 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QPlainTextEdit>
+#include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -52,8 +54,10 @@ TEST_F(StartUpTest, ShowsTheWindowWithItsTextsFoldersAndRegistryValues)
 
     EXPECT_TRUE(boxes.shown().empty()) << boxes.shown().front().text.toStdString();
     EXPECT_TRUE(ends.empty());
-    EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(window.windowTitle(), startup::findEdition(DVL_PROGRAM_CODE)->productTitle);
+    // The sign-in window is in front; the main window waits for a sign-in.
+    EXPECT_NE(signInWindow(), nullptr);
+    EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(modMain.gProgramCode, DVL_PROGRAM_CODE);
     EXPECT_FALSE(splashShown());
 
@@ -137,10 +141,51 @@ TEST_F(StartUpTest, UnreadableCaptionTableShowsAPlainMessageAndEnds)
     EXPECT_EQ(testsupport::readFile(fixture.programDir + "Dravolin.tpl"), "damaged");
 }
 
+TEST_F(StartUpTest, SigningInShowsTheMainWindowWithTheLearnersNameAndRights)
+{
+    frmMain window(fixture.programDir);
+    window.Form_Load();
+    const QString product = modMain.gProductTitle;
+    auto* btnAdmin = window.findChild<QPushButton*>("btnAdmin");
+    auto* mnuOption = window.findChild<QMenu*>("mnuOption");
+    auto* lblMsg = window.findChild<QLabel*>("lblMsg");
+
+    // The administrator first, then another learner through change of user.
+    const std::vector<std::pair<QString, bool>> learners{{"Ada Admin", true}, {"Ben Learner", false}};
+    for (const auto& [name, administrator] : learners) {
+        if (name != learners.front().first) {
+            QTest::mouseClick(window.findChild<QPushButton*>("btnChangeUser"), Qt::LeftButton);
+            EXPECT_FALSE(window.isVisible());
+        }
+        signIn(name);
+        EXPECT_TRUE(window.isVisible()) << name.toStdString();
+        EXPECT_EQ(signInWindow(), nullptr);
+        EXPECT_EQ(modMain.gUserName, name);
+        EXPECT_EQ(window.windowTitle(), product + "  [" + name + "]");
+        EXPECT_EQ(lblMsg->text(), modMain.gCaptions[62] + " " + product + " " + name);
+        EXPECT_EQ(lblMsg->font().pointSize(), 12);
+        EXPECT_EQ(btnAdmin->isEnabled(), administrator) << name.toStdString();
+        EXPECT_EQ(mnuOption->isEnabled(), administrator) << name.toStdString();
+    }
+    EXPECT_TRUE(ends.empty());
+    EXPECT_TRUE(boxes.shown().empty()) << boxes.shown().front().text.toStdString();
+}
+
+TEST_F(StartUpTest, ClosingTheSignInWindowWithoutSigningInEndsTheProgram)
+{
+    frmMain window(fixture.programDir);
+    window.Form_Load();
+    ASSERT_NE(signInWindow(), nullptr);
+    signInWindow()->close();
+    EXPECT_EQ(ends, std::vector<int>({0}));
+    EXPECT_FALSE(window.isVisible());
+}
+
 TEST_F(StartUpTest, ClosingTheWindowEndsTheProgram)
 {
     frmMain window(fixture.programDir);
     window.Form_Load();
+    signIn("Ben Learner");
     ASSERT_TRUE(ends.empty());
     window.close();
     EXPECT_EQ(ends, std::vector<int>({0}));

@@ -2,6 +2,7 @@
 
 #include "dvl_version.h"
 #include "main/core/startup/Edition.h"
+#include "main/users/store/UserStore.h"
 #include "platform/store/Store.h"
 #include "tools/schema/Schema.h"
 #include "SubjectFixtures.h"
@@ -36,6 +37,15 @@ ProgramFolderFixture::ProgramFolderFixture() : programDir(testsupport::makeFolde
                           {QString("Link %1").arg(row), QString("Enlace %1").arg(row),
                            QString("link%1.htm").arg(row)});
         }
+    }
+    // The user store: a copy of the template with its first user, the administrator.
+    QFile::copy(programDir + "Dravolin.tpl", programDir + "Users.dat");
+    users::UserStore userStore(programDir + "Users.dat");
+    for (const auto& [first, last] : {std::pair{"Ada", "Admin"}, std::pair{"Ben", "Learner"}}) {
+        users::ProfileForm form;
+        form.firstName = first;
+        form.lastName = last;
+        userStore.addUser(form);
     }
     using namespace subjects::testing;
     const QString code = startup::findEdition(DVL_PROGRAM_CODE)->languageCode;

@@ -5,6 +5,9 @@
 #include "platform/ui/MessageBoxRecorder.h"
 #include "platform/ui/TestClock.h"
 
+#include <QString>
+#include <QWidget>
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -19,6 +22,11 @@ protected:
         previousEnd_ = platform::ui::setEndFunction([this](int code) { ends.push_back(code); });
     }
     ~StartUp() override { platform::ui::setEndFunction(previousEnd_); }
+
+    // The sign-in window while it is shown, else nullptr.
+    static QWidget* signInWindow();
+    // Picks the learner in the shown sign-in window and presses its sign-in button.
+    static void signIn(const QString& displayName);
 
     ProgramFolderFixture fixture;
     platform::ui::MessageBoxRecorder boxes;
