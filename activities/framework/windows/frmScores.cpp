@@ -70,6 +70,8 @@ frmScores::frmScores(std::function<double()> random01, bool centre)
     ListView1_->setFocusPolicy(Qt::NoFocus);
     ListView1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ListView1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ListView1_->setAlternatingRowColors(true);
+    ListView1_->setStyleSheet(QStringLiteral("QTreeWidget { font-size: 10pt; } QTreeWidget::item { padding: 3px 0px; }"));
     for (int column = 0; column < ListView1_->columnCount(); ++column) {
         ListView1_->setColumnWidth(column, twipsToPixelsX(kColumnTwips[static_cast<std::size_t>(column)]));
     }
