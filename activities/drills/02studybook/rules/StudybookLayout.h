@@ -6,7 +6,7 @@
 
 namespace studybook::layout {
 
-inline constexpr int kFormWidth = 9000;
+inline constexpr int kFormWidth = 10200;
 inline constexpr int kMargin = 480;
 
 inline constexpr int kSubjectTop = 300;
@@ -16,7 +16,7 @@ inline constexpr int kHearAgainTop = 1380;
 inline constexpr int kChoiceLeft = kMargin;
 inline constexpr int kChoiceTop = 2040;
 inline constexpr int kChoiceSpacing = 600;
-inline constexpr int kChoiceWidth = 5400;
+inline constexpr int kChoiceWidth = 6000;  // a translation of 36 characters, pressed
 inline constexpr int kChoiceHeight = 540;
 
 inline constexpr int kSideLeft = kChoiceLeft + kChoiceWidth + 360;
@@ -24,7 +24,8 @@ inline constexpr int kSideWidth = kFormWidth - kSideLeft - kMargin;
 inline constexpr int kElapsedTop = kChoiceTop;
 inline constexpr int kTimerTop = kElapsedTop + 360;
 inline constexpr int kPhrasesLeftTop = kTimerTop + 720;
-inline constexpr int kSideBottom = kPhrasesLeftTop + 420;
+inline constexpr int kPhrasesLeftHeight = 600;  // two lines
+inline constexpr int kSideBottom = kPhrasesLeftTop + kPhrasesLeftHeight;
 
 // Font sizes in points.
 inline constexpr int kChoicePoints = 12;

@@ -135,7 +135,8 @@ void frmStudybook::createControls()
     lblTimer_->setGeometry(twipsToPixels(QRect(kSideLeft, kTimerTop, sideWidth, 660)));
     lblTimer_->setText(elapsed::ElapsedTime().text());
     setTextColor(lblTimer_, QColor(0x1d, 0x4f, 0x7a));
-    lblPhrasesLeft_->setGeometry(twipsToPixels(QRect(kSideLeft, kPhrasesLeftTop, sideWidth, 420)));
+    lblPhrasesLeft_->setGeometry(twipsToPixels(QRect(kSideLeft, kPhrasesLeftTop, sideWidth, kPhrasesLeftHeight)));
+    lblPhrasesLeft_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblPhrasesLeft_->setWordWrap(true);
     setFixedSize(twipsToPixels(QSize(kFormWidth, formHeight(1))));
 }
