@@ -137,6 +137,7 @@ void ActivityPanel::clearButtons()
     ImgOFF.clear();
     ImgON.clear();
     buttonSize_ = {};
+    pictureSize_ = {};
     VScroll_->setValue(0);
 }
 
@@ -166,14 +167,10 @@ void ActivityPanel::addButton(int index, const QString& program)
     if (index == 0) {
         const PanelMetrics metrics = PanelMetrics::forScreen(VScroll_->sizeHint().width());
         buttonSize_ = buttonSizeFor(ImgOFF[0].deviceIndependentSize().toSize(), metrics.maxButton);
+        pictureSize_ = buttonSize_;
     }
-    // Pictures are drawn at the button's size, so the held button's frame stays one line.
-    const QPixmap normal = scaledTo(ImgOFF[index], buttonSize_);
-    const QPixmap highlighted = scaledTo(ImgON[index], buttonSize_);
-
     auto* button = new PictureButton(name, picActs_);
     button->setObjectName(QStringLiteral("btnAct_%1").arg(index));
-    button->setPictures(normal, highlighted, withBorder(highlighted));
     button->setMouseTracking(true);
     button->installEventFilter(this);
     connect(button, &PictureButton::pressed, this, clickSound);
@@ -181,13 +178,25 @@ void ActivityPanel::addButton(int index, const QString& program)
     const QString path = activitiesDir_ + program;
     connect(button, &PictureButton::clicked, this, [this, index, path] { emit activityClicked(index, path); });
     btnAct_.push_back(button);
+    showPictures(index, pictureSize_);
     button->show();
+}
+
+// Pictures are drawn at the button's size, so the held button's frame stays one line.
+void ActivityPanel::showPictures(int index, const QSize& size)
+{
+    const QPixmap highlighted = scaledTo(ImgON[index], size);
+    btnAct_[index]->setPictures(scaledTo(ImgOFF[index], size), highlighted, withBorder(highlighted));
 }
 
 void ActivityPanel::relayout()
 {
     const PanelMetrics metrics = PanelMetrics::forScreen(VScroll_->sizeHint().width());
     const PanelLayout layout = layoutPanel(buttonCount(), buttonSize_, size(), metrics);
+    if (layout.button != pictureSize_ && buttonCount() > 0) {
+        pictureSize_ = layout.button;
+        for (int index = 0; index < buttonCount(); ++index) showPictures(index, pictureSize_);
+    }
     for (int index = 0; index < buttonCount(); ++index) btnAct_[index]->setGeometry(layout.buttons[index]);
     lblMoreActs_->setGeometry(layout.link);
     picActs_->resize(layout.page);

@@ -72,6 +72,7 @@ private:
     void clearButtons();
     bool loadPictures(int index, const QString& program);
     void addButton(int index, const QString& program);
+    void showPictures(int index, const QSize& size);
     bool linkEvent(QEvent* event);
     void relayout();
     void setLinkUnderlined(bool underlined);
@@ -84,7 +85,8 @@ private:
     std::vector<platform::ui::PictureButton*> btnAct_;
     std::vector<QPixmap> ImgOFF;
     std::vector<QPixmap> ImgON;
-    QSize buttonSize_;
+    QSize buttonSize_;   // what the pictures ask for
+    QSize pictureSize_;  // what they are drawn at
     QString activitiesDir_;
     QStringList programs_;
 };

@@ -9,7 +9,8 @@
 // pixels of the scrolling page picActs. Buttons go in two columns (one column for
 // one or two programs), row by row in program order, the grid centred across the
 // page; the link sits below the last row. The page scrolls when it is taller
-// than its holder; the scroll bar then takes its width from the page.
+// than its holder; the scroll bar then takes its width from the page, and
+// buttons that no longer fit side by side are drawn a little smaller.
 namespace activitypanel {
 
 struct PanelMetrics {
@@ -19,6 +20,7 @@ struct PanelMetrics {
     int linkOffset = 0;      // from the last row's top to the link's top
     int linkHeight = 0;
     int bottomMargin = 0;    // below the last row
+    int sideMargin = 0;      // the least room left and right of the grid
     int scrollBarWidth = 0;
     QSize maxButton;         // a picture larger than this is drawn smaller
 
@@ -28,6 +30,7 @@ struct PanelMetrics {
 
 struct PanelLayout {
     int columns = 0;
+    QSize button;                // the size every button is drawn at
     std::vector<QRect> buttons;  // one per program, in program order
     QRect link;
     QSize page;                  // size of picActs
@@ -38,6 +41,8 @@ struct PanelLayout {
 // largest button with its proportions kept.
 QSize buttonSizeFor(const QSize& picture, const QSize& maxButton);
 
+// button: the size the pictures ask for (buttonSizeFor); an empty size when
+// there are no pictures.
 PanelLayout layoutPanel(int programs, const QSize& button, const QSize& holder, const PanelMetrics& metrics);
 
 }  // namespace activitypanel

@@ -16,6 +16,7 @@ PanelMetrics metrics96()
     metrics.linkOffset = 53;
     metrics.linkHeight = 20;
     metrics.bottomMargin = 33;
+    metrics.sideMargin = 6;
     metrics.scrollBarWidth = 17;
     metrics.maxButton = QSize(160, 40);
     return metrics;
@@ -50,6 +51,7 @@ TEST(PanelLayout, ButtonsGoInRowsOfTwoAndOneColumnForUpToTwoPrograms)
             EXPECT_EQ(layout.buttons[i].size(), kButton);
         }
         EXPECT_EQ(layout.link.top(), c.linkTop) << c.programs;
+        EXPECT_EQ(layout.link.left(), c.programs == 0 ? 9 : c.topLefts.front().x()) << c.programs;
         EXPECT_FALSE(layout.scrolls) << c.programs;
         EXPECT_EQ(layout.page, kHolder) << c.programs;
     }
@@ -64,9 +66,13 @@ TEST(PanelLayout, ScrollsOnlyWhenTheButtonsAreTallerThanTheirHolder)
 
     const PanelLayout scrolls = layoutPanel(16, kButton, kHolder, metrics96());
     EXPECT_TRUE(scrolls.scrolls);
-    // The scroll bar takes its width from the page, and the grid stays inside it.
+    // The scroll bar takes its width from the page; the buttons, a little
+    // smaller, keep their gap and a margin on either side.
     EXPECT_EQ(scrolls.page.width(), kHolder.width() - 17);
-    EXPECT_LE(scrolls.buttons[1].right(), scrolls.page.width() - 1);
+    EXPECT_EQ(scrolls.button, QSize(154, 38));
+    EXPECT_EQ(scrolls.buttons[0].left(), 6);
+    EXPECT_EQ(scrolls.buttons[1].left(), 6 + 154 + 10);
+    EXPECT_LE(scrolls.buttons[1].right(), scrolls.page.width() - 1 - 6);
     // The page reaches below the link, which sits under the last row.
     EXPECT_EQ(scrolls.buttons[15].top(), 8 + 7 * 43);
     EXPECT_EQ(scrolls.link.top(), scrolls.buttons[15].top() + 53);
