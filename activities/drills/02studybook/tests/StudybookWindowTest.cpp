@@ -127,7 +127,7 @@ TEST_F(StudybookWindow, PlayedFromTheInstructionWindowToTheStoredTime)
     EXPECT_EQ(window->lblInstructions()->text(), "Click the translation of the phrase you hear.");
     EXPECT_EQ(window->lblHearAgain()->text(), "Hear it again");
     EXPECT_EQ(window->lblElapsedTime()->text(), "Time");
-    EXPECT_EQ(window->lblPhrasesLeft()->text(), "2 phrases left");
+    EXPECT_EQ(window->lblPhrasesLeft()->text(), "2 left to answer");
     ASSERT_NE(window->lblPhrase(1), nullptr);
     EXPECT_EQ(window->lblPhrase(2), nullptr);
     EXPECT_EQ(window->lblPhrase(1)->y() - window->lblPhrase(0)->y(), platform::ui::twipsToPixelsY(600));
@@ -164,12 +164,12 @@ TEST_F(StudybookWindow, PlayedFromTheInstructionWindowToTheStoredTime)
     EXPECT_EQ(line2, "The right answer is:");
     EXPECT_EQ(answer, "translation 1");
     EXPECT_TRUE(soundLines().join("\n").contains("Buzzer"));
-    EXPECT_EQ(window->lblPhrasesLeft()->text(), "2 phrases left");
+    EXPECT_EQ(window->lblPhrasesLeft()->text(), "2 left to answer");
 
     shuffle();
     click(labelShowing("translation 1"));
     EXPECT_TRUE(soundLines().last().contains("Bonus"));
-    EXPECT_EQ(window->lblPhrasesLeft()->text(), "1 phrases left");
+    EXPECT_EQ(window->lblPhrasesLeft()->text(), "1 left to answer");
     shuffle();
     EXPECT_EQ(soundLines().last(), "file\t" + copyPath(2) + "\tsync");
 
