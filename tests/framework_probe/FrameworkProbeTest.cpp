@@ -28,7 +28,9 @@ std::map<QString, QByteArray> snapshot(const QString& folder)
 
 }  // namespace
 
-TEST(FrameworkProbe, CopiesItsSoundsShowsItsInstructionsAndOnSigtermDeletesOnlyItsCopies)
+class FrameworkProbeSignal : public ::testing::TestWithParam<int> {};
+
+TEST_P(FrameworkProbeSignal, CopiesItsSoundsShowsItsInstructionsAndOnTheSignalDeletesOnlyItsCopies)
 {
     ProbeLaunch probe(FRAMEWORK_PROBE, testsupport::sandboxDir() + "/program");
     const auto launch = probe.writeLaunch(4, {3});  // slot 3's sound is missing: it still studies
@@ -46,13 +48,16 @@ TEST(FrameworkProbe, CopiesItsSoundsShowsItsInstructionsAndOnSigtermDeletesOnlyI
     }
     EXPECT_FALSE(QFileInfo::exists(probe.tempFolder() + studylist::soundFileName(pid, 3)));
 
-    ::kill(static_cast<pid_t>(pid), SIGTERM);  // as closing the main window
+    ::kill(static_cast<pid_t>(pid), GetParam());  // as closing the main window
     ASSERT_TRUE(probe.process().waitForFinished(10000));
     EXPECT_EQ(probe.process().exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(probe.process().exitCode(), 0);
     EXPECT_EQ(snapshot(probe.tempFolder()), mainFiles);  // copies gone, the main program's files as they were
     EXPECT_EQ(testsupport::readFile(probe.userStore()), userStore);
 }
+
+INSTANTIATE_TEST_SUITE_P(FrameworkProbe, FrameworkProbeSignal, ::testing::Values(SIGTERM, SIGINT),
+                         [](const auto& info) { return info.param == SIGTERM ? "SIGTERM" : "SIGINT"; });
 
 TEST(FrameworkProbe, AScoreItSavesIsKeptAmongTheBestTenAndShownSelected)
 {

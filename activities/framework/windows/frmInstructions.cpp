@@ -3,7 +3,6 @@
 #include "activities/framework/windows/FrameworkPictures.h"
 #include "activities/framework/windows/WindowLabels.h"
 #include "main/core/shared/Sound.h"
-#include "main/core/shared/TileBackground.h"
 #include "platform/ui/PictureButton.h"
 #include "platform/ui/Twips.h"
 
@@ -34,7 +33,7 @@ void playClick()
 }  // namespace
 
 frmInstructions::frmInstructions(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+    : activity::FrameworkDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
       lblTitle_(activity::makeWindowLabel(this, "lblTitle", 18, true)),
       lblbody_(activity::makeWindowLabel(this, "lblbody", 11, false)),
       imgButton_(new platform::ui::PictureButton(QString(), this)),
@@ -92,19 +91,6 @@ void frmInstructions::release()
 {
     lblButton_->move(lblButton_->x(), buttonRestTop_);
     playClick();
-}
-
-void frmInstructions::paintEvent(QPaintEvent*)
-{
-    static const QPixmap background = activity::frameworkBackground();
-    shared::TileBackground(*this, background);
-}
-
-void frmInstructions::resizeEvent(QResizeEvent* event)
-{
-    QDialog::resizeEvent(event);
-    layOut();
-    update();
 }
 
 void frmInstructions::keyPressEvent(QKeyEvent* event)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "activities/framework/windows/FrameworkDialog.h"
 
 class QLabel;
 
@@ -14,7 +14,7 @@ class PictureButton;
 // picture at rest, moves the text back and plays "CLICK"; the click closes the
 // window. Enter plays "CLICK" and closes it as well. The caller sets every text
 // before showing it; until then the labels are empty.
-class frmInstructions : public QDialog {
+class frmInstructions : public activity::FrameworkDialog {
     Q_OBJECT
 
 public:
@@ -39,8 +39,6 @@ signals:
     void shown();
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -48,7 +46,7 @@ protected:
 private:
     void press();
     void release();
-    void layOut();
+    void layOut() override;
 
     QLabel* lblTitle_;
     QLabel* lblbody_;

@@ -1,10 +1,8 @@
 #include "activities/framework/windows/frmMsg.h"
 
 #include "activities/framework/windows/CenterForm.h"
-#include "activities/framework/windows/FrameworkPictures.h"
 #include "activities/framework/windows/ShapeButton.h"
 #include "activities/framework/windows/WindowLabels.h"
-#include "main/core/shared/TileBackground.h"
 #include "platform/ui/Twips.h"
 
 #include <QLabel>
@@ -25,7 +23,7 @@ constexpr int kButtonHeightTwips = 660;
 }  // namespace
 
 frmMsg::frmMsg(QWidget* owner)
-    : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint),
+    : activity::FrameworkDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint),
       lblMsg_(activity::makeWindowLabel(this, "lblMsg", 12, true)),
       lblmsg2_(activity::makeWindowLabel(this, "lblmsg2", 11, false)),
       lblAnswer_(activity::makeWindowLabel(this, "lblAnswer", 22, true)),
@@ -50,19 +48,6 @@ void frmMsg::showModal()
     activity::Center_Form(*this);
     lblOK_->setFocus();
     exec();
-}
-
-void frmMsg::paintEvent(QPaintEvent*)
-{
-    static const QPixmap background = activity::frameworkBackground();
-    shared::TileBackground(*this, background);
-}
-
-void frmMsg::resizeEvent(QResizeEvent* event)
-{
-    QDialog::resizeEvent(event);
-    layOut();
-    update();
 }
 
 void frmMsg::layOut()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "activities/framework/windows/FrameworkDialog.h"
 
 class QLabel;
 
@@ -13,7 +13,7 @@ class ShapeButton;
 // the caller fills what it needs (and may change font sizes), then shows it
 // modally; it centres itself. It has no parent window, so an activity that
 // disables its own window while the message is up leaves the message usable.
-class frmMsg : public QDialog {
+class frmMsg : public activity::FrameworkDialog {
     Q_OBJECT
 
 public:
@@ -28,11 +28,9 @@ public:
     void showModal();
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void layOut();
+    void layOut() override;
 
     QLabel* lblMsg_;
     QLabel* lblmsg2_;

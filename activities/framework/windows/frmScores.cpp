@@ -1,10 +1,8 @@
 #include "activities/framework/windows/frmScores.h"
 
 #include "activities/framework/windows/CenterForm.h"
-#include "activities/framework/windows/FrameworkPictures.h"
 #include "activities/framework/windows/ShapeButton.h"
 #include "activities/framework/windows/WindowLabels.h"
-#include "main/core/shared/TileBackground.h"
 #include "platform/ui/Clock.h"
 #include "platform/ui/Timer.h"
 #include "platform/ui/Twips.h"
@@ -46,7 +44,7 @@ std::function<double()> clockSeededRandom()
 }  // namespace
 
 frmScores::frmScores(std::function<double()> random01, bool centre)
-    : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint),
+    : activity::FrameworkDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint),
       lblActivity_(activity::makeWindowLabel(this, "lblActivity", 16, true)),
       lblSubject_(activity::makeWindowLabel(this, "lblSubject", 12, false)),
       lblTop10_(activity::makeWindowLabel(this, "lblTop10", 12, true)),
@@ -144,19 +142,6 @@ void frmScores::reject()
 {
     // Escape and the close box leave the way OK does.
     startSlide();
-}
-
-void frmScores::paintEvent(QPaintEvent*)
-{
-    static const QPixmap background = activity::frameworkBackground();
-    shared::TileBackground(*this, background);
-}
-
-void frmScores::resizeEvent(QResizeEvent* event)
-{
-    QDialog::resizeEvent(event);
-    layOut();
-    update();
 }
 
 void frmScores::showEvent(QShowEvent* event)

@@ -1,9 +1,8 @@
 #pragma once
 
+#include "activities/framework/windows/FrameworkDialog.h"
 #include "activities/framework/windows/ScoreList.h"
 #include "activities/framework/windows/ScoreSlide.h"
-
-#include <QDialog>
 
 #include <functional>
 #include <optional>
@@ -23,7 +22,7 @@ class Timer;
 // of the group (position, name, score, date, time) with the new result
 // selected. OK slides the window out in a random direction and closes it. It
 // has no parent window, so it stays usable whatever the activity's window is.
-class frmScores : public QDialog {
+class frmScores : public activity::FrameworkDialog {
     Q_OBJECT
 
 public:
@@ -49,13 +48,11 @@ public:
     activity::ScoreSlide::Direction exitDirection() const { return direction_; }
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void reject() override;
 
 private:
-    void layOut();
+    void layOut() override;
     void startSlide();
     void slideStep();
 
