@@ -172,21 +172,26 @@ void ActivityPanel::addButton(int index, const QString& program)
     auto* button = new PictureButton(name, picActs_);
     button->setObjectName(QStringLiteral("btnAct_%1").arg(index));
     button->setMouseTracking(true);
+    // Reached by Tab only, so a clicked button does not stay highlighted.
+    button->setFocusPolicy(Qt::TabFocus);
     button->installEventFilter(this);
     connect(button, &PictureButton::pressed, this, clickSound);
     connect(button, &PictureButton::released, this, clickSound);
     const QString path = activitiesDir_ + program;
     connect(button, &PictureButton::clicked, this, [this, index, path] { emit activityClicked(index, path); });
     btnAct_.push_back(button);
-    showPictures(index, pictureSize_);
+    showPictures(index);
     button->show();
 }
 
-// Pictures are drawn at the button's size, so the held button's frame stays one line.
-void ActivityPanel::showPictures(int index, const QSize& size)
+// Pictures are drawn at the button's size, so the held button's frame stays one
+// line. The button with the keyboard focus shows its highlighted picture.
+void ActivityPanel::showPictures(int index)
 {
-    const QPixmap highlighted = scaledTo(ImgON[index], size);
-    btnAct_[index]->setPictures(scaledTo(ImgOFF[index], size), highlighted, withBorder(highlighted));
+    PictureButton* button = btnAct_[index];
+    const QPixmap highlighted = scaledTo(ImgON[index], pictureSize_);
+    const QPixmap normal = button->hasFocus() ? highlighted : scaledTo(ImgOFF[index], pictureSize_);
+    button->setPictures(normal, highlighted, withBorder(highlighted));
 }
 
 void ActivityPanel::relayout()
@@ -195,7 +200,7 @@ void ActivityPanel::relayout()
     const PanelLayout layout = layoutPanel(buttonCount(), buttonSize_, size(), metrics);
     if (layout.button != pictureSize_ && buttonCount() > 0) {
         pictureSize_ = layout.button;
-        for (int index = 0; index < buttonCount(); ++index) showPictures(index, pictureSize_);
+        for (int index = 0; index < buttonCount(); ++index) showPictures(index);
     }
     for (int index = 0; index < buttonCount(); ++index) btnAct_[index]->setGeometry(layout.buttons[index]);
     lblMoreActs_->setGeometry(layout.link);
@@ -277,8 +282,10 @@ bool ActivityPanel::eventFilter(QObject* watched, QEvent* event)
         if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
             setLinkUnderlined(false);
             emit pointerMoved();
-        } else if (isButton && event->type() == QEvent::FocusIn) {
-            scrollTo(static_cast<QWidget*>(watched));
+        } else if (isButton && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+            auto* button = static_cast<PictureButton*>(watched);
+            showPictures(static_cast<int>(std::find(btnAct_.begin(), btnAct_.end(), button) - btnAct_.begin()));
+            if (event->type() == QEvent::FocusIn) scrollTo(button);
         }
     }
     return false;

@@ -72,7 +72,7 @@ private:
     void clearButtons();
     bool loadPictures(int index, const QString& program);
     void addButton(int index, const QString& program);
-    void showPictures(int index, const QSize& size);
+    void showPictures(int index);
     bool linkEvent(QEvent* event);
     void relayout();
     void setLinkUnderlined(bool underlined);

@@ -174,9 +174,14 @@ TEST_F(ActivityPanelTest, ManyProgramsScrollAndTheKeyboardBringsAButtonIntoView)
     EXPECT_EQ(panel->picActs()->y(), -scroll->maximum());
     EXPECT_LE(panel->lblMoreActs()->geometry().bottom() + panel->picActs()->y(), panel->height());
 
+    // The focused button is scrolled into view and shows its highlighted picture.
     panel->btnAct(0)->setFocus();
     QApplication::processEvents();
     EXPECT_GE(panel->btnAct(0)->y() + panel->picActs()->y(), 0);
+    EXPECT_EQ(middleColour(panel->btnAct(0)->currentPicture()), QColor(Qt::yellow));
+    panel->btnAct(1)->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(middleColour(panel->btnAct(0)->currentPicture()), QColor(Qt::red));
 
     // A wheel turn over the panel scrolls it.
     scroll->setValue(0);
