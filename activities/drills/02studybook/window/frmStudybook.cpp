@@ -15,7 +15,6 @@
 #include "platform/ui/Twips.h"
 
 #include <QCloseEvent>
-#include <QPointer>
 
 using platform::ui::twipsToPixels;
 
@@ -100,7 +99,6 @@ frmStudybook::~frmStudybook() = default;
 void frmStudybook::createControls()
 {
     using namespace layout;
-    const int sideWidth = kSideWidth;
     lblSubject_->setGeometry(twipsToPixels(QRect(kMargin, kSubjectTop, kFormWidth - 2 * kMargin, 540)));
     lblInstructions_->setGeometry(twipsToPixels(QRect(kMargin, kInstructionsTop, kFormWidth - 2 * kMargin, 420)));
     lblInstructions_->setWordWrap(true);
@@ -131,11 +129,11 @@ void frmStudybook::createControls()
     setTextColor(first, platform::ui::qbColor(kRestColor));
     connectChoice(0);
 
-    lblElapsedTime_->setGeometry(twipsToPixels(QRect(kSideLeft, kElapsedTop, sideWidth, 360)));
-    lblTimer_->setGeometry(twipsToPixels(QRect(kSideLeft, kTimerTop, sideWidth, 660)));
+    lblElapsedTime_->setGeometry(twipsToPixels(QRect(kSideLeft, kElapsedTop, kSideWidth, 360)));
+    lblTimer_->setGeometry(twipsToPixels(QRect(kSideLeft, kTimerTop, kSideWidth, 660)));
     lblTimer_->setText(elapsed::ElapsedTime().text());
     setTextColor(lblTimer_, QColor(0x1d, 0x4f, 0x7a));
-    lblPhrasesLeft_->setGeometry(twipsToPixels(QRect(kSideLeft, kPhrasesLeftTop, sideWidth, kPhrasesLeftHeight)));
+    lblPhrasesLeft_->setGeometry(twipsToPixels(QRect(kSideLeft, kPhrasesLeftTop, kSideWidth, kPhrasesLeftHeight)));
     lblPhrasesLeft_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblPhrasesLeft_->setWordWrap(true);
     setFixedSize(twipsToPixels(QSize(kFormWidth, formHeight(1))));
@@ -286,13 +284,10 @@ void frmStudybook::lblHearAgain_Press(bool down)
 void frmStudybook::lblPhrase_Press(int index, bool down)
 {
     ClickLabel* label = lblPhrase_[index];
-    if (!label)
-        return;
     // A label grows while held down, and always returns to its size on release.
-    const int points = layout::kChoicePoints + (down ? layout::kChoicePressGrowth : 0);
-    if (down && !picksTaken())
+    if (!label || (down && !picksTaken()))
         return;
-    setPointSize(label, points);
+    setPointSize(label, layout::kChoicePoints + (down ? layout::kChoicePressGrowth : 0));
 }
 
 void frmStudybook::lblPhrase_MouseMove(int index)
