@@ -27,6 +27,8 @@ struct ActivitySetup {
     InstructionRows instructions;
     // Named in place of "this activity" in the older-version message; empty for most.
     QString olderVersionName;
+    // False keeps the score window where it is made instead of centring it.
+    bool centreScoreWindow = true;
 };
 
 }  // namespace activity

@@ -153,6 +153,7 @@ ScoreRequest ActivityWindow::scoreRequest(int top10Row, int beginRow, const QStr
     request.beginCaption = mCaptions(beginRow);
     request.numberSuffix = numberSuffix;
     request.interfaceLanguage = mInterfaceLanguage;
+    request.centreWindow = setup_.centreScoreWindow;
     return request;
 }
 
