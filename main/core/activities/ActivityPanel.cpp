@@ -244,7 +244,11 @@ bool ActivityPanel::linkEvent(QEvent* event)
         setLinkUnderlined(false);
         break;
     case QEvent::FocusIn:
+        setLinkUnderlined(true);
         scrollTo(lblMoreActs_);
+        break;
+    case QEvent::FocusOut:
+        setLinkUnderlined(false);
         break;
     case QEvent::MouseButtonRelease: {
         const auto* mouse = static_cast<QMouseEvent*>(event);
