@@ -104,7 +104,6 @@ void ActivityPanel::Get_Activities(const QString& activitiesDir, const QStringLi
     try {
         clearButtons();
         activitiesDir_ = activitiesDir;
-        programs_ = programs;
         for (int index = 0; index < programs.size(); ++index) {
             const QString& program = programs.at(index);
             progress(modMain.gCaptions[23] + ' ' + program);

@@ -88,7 +88,6 @@ private:
     QSize buttonSize_;   // what the pictures ask for
     QSize pictureSize_;  // what they are drawn at
     QString activitiesDir_;
-    QStringList programs_;
 };
 
 }  // namespace activitypanel
