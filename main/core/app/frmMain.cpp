@@ -185,8 +185,16 @@ void frmMain::Get_Settings()
 }
 
 
-// Builds one activity button per program of the Activities folder.
-void frmMain::Get_Activities() {}
+void frmMain::Get_Activities()
+{
+    activityPanel_->Get_Activities(folders_.activitiesDir, FileAct.entries(), splashProgress());
+}
+
+// Starts the activity on the subject selected in the tree.
+void frmMain::btnAct_Click(const QString& programPath)
+{
+    if (launcher_) launcher_->btnAct_Click(programPath, tree_->selected());
+}
 
 void frmMain::Unload_Splash()
 {
@@ -219,8 +227,6 @@ bool frmMain::Check_Resolution()
 // Asks the vendor's server once a week whether this version has an update.
 void frmMain::Check_Weekly_Update() {}
 
-// Deletes the study list and phrase sound files this window handed to activities.
-void frmMain::Delete_Handoff_Files() {}
 
 frmSplash::ProgressWriter frmMain::splashProgress()
 {
@@ -237,7 +243,7 @@ void frmMain::Form_Activate()
 
 void frmMain::Form_Unload()
 {
-    Delete_Handoff_Files();
+    launch::Delete_Handoff_Files();
     platform::ui::endProgram();
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "main/core/activities/ActivityPanel.h"
 #include "main/core/app/FileList.h"
+#include "main/core/launch/ActivityLauncher.h"
 #include "main/core/startup/Folders.h"
 #include "main/core/subjects/view/SubjectTreeView.h"
 #include "main/core/template/TemplateLoaders.h"
@@ -25,7 +27,6 @@ class QFrame;
 class QLabel;
 class QMenu;
 class QPushButton;
-class QScrollBar;
 
 namespace subjects {
 class SubjectTreeWidget;
@@ -56,6 +57,11 @@ public:
     subjects::SubjectTreeView* subjectTreeView() const { return treeView_; }
     // Rebuilds the subject tree when the custom subjects changed (gSubjectsChanged).
     void Refresh_Subjects();
+
+    // The activity buttons, and what an activity button starts. Seams left empty
+    // take the real ones; tests set them before Form_Load.
+    activitypanel::ActivityPanel* activityPanel() const { return activityPanel_; }
+    void setLaunchSeams(launch::LaunchSeams seams) { launchSeams_ = std::move(seams); }
 
     // The ticker's texts and the link menu, loaded from the template store.
     const templatestore::SystemMessages& systemMessages() const { return messages_; }
@@ -102,11 +108,11 @@ private:
     void Check_Weekly_Update();
 
     void btnChangeUser_Click();
+    void btnAct_Click(const QString& programPath);
     void Start_Ticker();
 
     void Form_Activate();
     void Form_Unload();
-    void Delete_Handoff_Files();
 
     // The subject tree's link to the windows around it, and its events.
     subjects::SubjectContext subjectContext();
@@ -139,6 +145,8 @@ private:
     int mMenuLast = -1;
 
     std::unique_ptr<subjects::SubjectTree> tree_;
+    std::unique_ptr<launch::ActivityLauncher> launcher_;
+    launch::LaunchSeams launchSeams_;
     QPointer<subjects::SubjectTreeView> treeView_;
     QPointer<frmMsgBox> waitBox_;
 
@@ -158,8 +166,7 @@ private:
     QAction* mnuEdit = nullptr;
     QAction* mnuListenToPhrase = nullptr;
     QFrame* PicActsHolder = nullptr;
-    QWidget* picActs = nullptr;
-    QScrollBar* VScroll = nullptr;
+    activitypanel::ActivityPanel* activityPanel_ = nullptr;
     QLabel* lblMoreActs = nullptr;
     QPushButton* btnCreateVirtualSubjects = nullptr;
     QPushButton* btnOpenSubjectsFolder = nullptr;

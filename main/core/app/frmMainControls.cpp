@@ -3,6 +3,7 @@
 
 #include "main/core/app/AppPictures.h"
 #include "main/core/subjects/view/SubjectTreeWidget.h"
+#include "main/core/windows/OpenWebPage.h"
 #include "main/users/windows/UserWindowKit.h"
 #include "platform/ui/PlainLabel.h"
 #include "platform/ui/Resources.h"
@@ -14,7 +15,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QScrollBar>
 
 using platform::ui::twipsToPixels;
 
@@ -96,11 +96,12 @@ void frmMain::buildControls()
 
     // The activity buttons sit on picActs, which scrolls inside its fixed holder.
     PicActsHolder = place(new QFrame(this), "PicActsHolder", {4140, 1860, 5220, 5175});
-    picActs = place(new QWidget(PicActsHolder), "picActs", {0, 0, 4965, 5175});
-    VScroll = place(new QScrollBar(Qt::Vertical, PicActsHolder), "VScroll", {4965, 0, 255, 5175});
-    VScroll->hide();
-    lblMoreActs = makeLabel(picActs, "lblMoreActs", {120, 920, 4725, 300}, 10, false);
-    lblMoreActs->setCursor(Qt::PointingHandCursor);
+    activityPanel_ = new activitypanel::ActivityPanel(PicActsHolder);
+    lblMoreActs = activityPanel_->lblMoreActs();
+    connect(activityPanel_, &activitypanel::ActivityPanel::activityClicked, this,
+            [this](int, const QString& programPath) { btnAct_Click(programPath); });
+    connect(activityPanel_, &activitypanel::ActivityPanel::moreActivitiesClicked, this,
+            [] { Open_Web_Page(QStringLiteral("activities.htm")); });
 
     btnCreateVirtualSubjects = place(new QPushButton(this), "btnCreateVirtualSubjects", {240, 5745, 3720, 400});
     btnOpenSubjectsFolder = place(new QPushButton(this), "btnOpenSubjectsFolder", {240, 6225, 3720, 400});

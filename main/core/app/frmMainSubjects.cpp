@@ -56,7 +56,9 @@ subjects::SubjectContext frmMain::subjectContext()
 void frmMain::Build_Subject_Tree()
 {
     delete treeView_;
+    launcher_.reset();
     tree_ = std::make_unique<subjects::SubjectTree>(subjectContext());
+    launcher_ = std::make_unique<launch::ActivityLauncher>(*tree_, launchSeams_);
     treeView_ = new subjects::SubjectTreeView(*tree_, *TreeFolders, subjectTreeIcon);
     connect(treeView_, &subjects::SubjectTreeView::doubleClicked, this, [this] { TreeFolders_DblClick(); });
     connect(treeView_, &subjects::SubjectTreeView::phraseMenuRequested, this,

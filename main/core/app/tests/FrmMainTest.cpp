@@ -72,8 +72,8 @@ TEST_F(StartUpTest, ShowsTheWindowWithItsTextsFoldersAndRegistryValues)
     const QString code = modMain.gLanguageCode;
     EXPECT_EQ(window.installedSubjectFiles().entries(), QStringList({"Colours." + code, "food." + code}));
     EXPECT_EQ(window.customSubjectFiles().entries(), QStringList({"Example.v" + code}));
-    EXPECT_EQ(window.activityPrograms().entries(), QStringList({"05jumbler"}));
-    EXPECT_EQ(window.lastActivity(), 0);
+    EXPECT_EQ(window.activityPrograms().entries(), QStringList({"01cardflip", "05jumbler"}));
+    EXPECT_EQ(window.lastActivity(), 1);
 
     if (modMain.gInterfaceLanguage == "English") {
         EXPECT_EQ(textOf(window, "lblSelectSubject"), "1. Caption 14");
@@ -119,7 +119,8 @@ TEST_F(StartUpTest, SplashShowsTheLoadingLogWhileStartUpRuns)
     // The loaders put their lines on top of the status line, newest first.
     if (modMain.gInterfaceLanguage == "English")
         EXPECT_EQ(status.toStdString(),
-                  QStringList({"Caption 8", "Caption 23 MSG #002", "Caption 8", "Caption 23 MSG #001",
+                  QStringList({"Caption 8", "Caption 23 05jumbler", "Caption 8", "Caption 23 01cardflip",
+                               "Caption 8", "Caption 23 MSG #002", "Caption 8", "Caption 23 MSG #001",
                                "Caption 8", "Caption 8", "Caption 8", "Caption 23 Meal", "Caption 23  Food",
                                "Caption 23  Colours", "Caption 12.  Caption 13"})
                       .join('\n')

@@ -5,6 +5,7 @@
 #include "main/users/store/UserStore.h"
 #include "platform/store/Store.h"
 #include "tools/schema/Schema.h"
+#include "ActivityFolder.h"
 #include "SubjectFixtures.h"
 #include "TestEnvironment.h"
 
@@ -58,9 +59,9 @@ ProgramFolderFixture::ProgramFolderFixture() : programDir(testsupport::makeFolde
     testsupport::writeFile(programDir + "Subjects/notes.txt", "not a subject");
     GroupRow meal{"Meal", {{1, "le pain", "bread", std::nullopt}, {3, "la pomme", "apple", std::nullopt}}, foodFile};
     makeCustomStore(programDir + "My Subjects/Example.v" + code, {meal});
-    const QString program = testsupport::writeFile(programDir + "Activities/05jumbler", "#!/bin/sh\n");
-    QFile::setPermissions(program, QFile::permissions(program) | QFile::ExeOwner);
-    testsupport::writeFile(programDir + "Activities/05jumbler.cfg", "configuration");
+    using activitypanel::testing::addActivity;
+    addActivity(programDir + "Activities/", {"01cardflip", "Flash Cards", "Tarjetas"});
+    addActivity(programDir + "Activities/", {"05jumbler", "Letter Scramble", "Letras revueltas"});
 }
 
 QString ProgramFolderFixture::caption(int row)

@@ -8,7 +8,8 @@
 // three tips for every edition and three menu links; two installed subjects of
 // this edition ("food": bread, cheese, apple; "Colours": ten phrases "colour 1"..),
 // one custom store "Example" with the group "Meal" (bread and apple from food),
-// one activity program, and the user store "Users.dat" with the learners
+// two activity programs with their configuration stores ("01cardflip",
+// "05jumbler"), and the user store "Users.dat" with the learners
 // "Ada Admin" (the administrator) and "Ben Learner", neither with a password.
 struct ProgramFolderFixture {
     ProgramFolderFixture();
