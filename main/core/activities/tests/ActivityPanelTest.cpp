@@ -123,6 +123,11 @@ TEST_F(ActivityPanelTest, PointerAndClickShowTheStatesAndReportTheProgram)
     EXPECT_EQ(held.pixelColor(held.width() / 2, held.height() / 2), QColor(Qt::yellow));
     EXPECT_NE(held.pixelColor(0, held.height() / 2), QColor(Qt::yellow));
     QTest::mouseRelease(second, Qt::LeftButton, {}, QPoint(20, 20));
+    // The click sound on the press and again on the release.
+    const QStringList sounds = QString::fromUtf8(testsupport::readFile(testsupport::soundRecordFile()))
+                                   .split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(sounds.size(), 2);
+    for (const QString& sound : sounds) EXPECT_TRUE(sound.contains("click\tasync")) << sound.toStdString();
     ASSERT_EQ(clicked.count(), 1);
     EXPECT_EQ(clicked[0][0].toInt(), 1);
     EXPECT_EQ(clicked[0][1].toString(), folder + "02game");
