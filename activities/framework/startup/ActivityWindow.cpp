@@ -39,6 +39,22 @@ QString ActivityWindow::windowCaption(const QString& productTitle, const QString
     return QStringLiteral("%1 - %2 %3.%4.%5").arg(productTitle, activityName).arg(major).arg(minor).arg(revision);
 }
 
+bool ActivityWindow::Start_Activity(const QStringList& arguments)
+{
+    ActivityEnvironment environment;
+    if (!wholeArgumentText(arguments).isEmpty()) {
+        try {
+            environment = ActivityEnvironment::current();
+        } catch (const std::exception& error) {
+            platform::ui::showMessage(studyListRefusedText(QString::fromUtf8(error.what())),
+                                      platform::ui::MessageIcon::Exclamation);
+            platform::ui::endProgram(1);
+            return false;
+        }
+    }
+    return Start_Activity(arguments, environment);
+}
+
 bool ActivityWindow::Start_Activity(const QStringList& arguments, const ActivityEnvironment& environment)
 {
     environment_ = environment;

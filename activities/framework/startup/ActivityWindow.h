@@ -54,8 +54,10 @@ public:
     // Runs the sequence above with the program's arguments (without the program
     // name). False when the program ended on the way (only observable when the
     // end function is replaced, as in tests); true once the game has started.
-    bool Start_Activity(const QStringList& arguments,
-                        const ActivityEnvironment& environment = ActivityEnvironment::current());
+    // A private temporary folder that is not safe to use ends the program with
+    // the study list message.
+    bool Start_Activity(const QStringList& arguments);
+    bool Start_Activity(const QStringList& arguments, const ActivityEnvironment& environment);
 
     // Reads mCaptions from "<program>.cfg" in the program's folder, in the
     // mInterfaceLanguage column; on failure shows the older-version message

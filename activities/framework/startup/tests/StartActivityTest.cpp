@@ -254,3 +254,16 @@ TEST_F(StartActivity, AMissingUserStoreEndsTheActivityWithoutStoringOrShowing)
     EXPECT_FALSE(QFileInfo::exists(gone));
     EXPECT_FALSE(QFileInfo::exists(copyPath(1)));
 }
+
+TEST_F(StartActivity, ATemporaryFolderThatIsNotSafeEndsWithTheStudyListMessage)
+{
+    // The suite's private folder has been replaced by a link to somewhere else.
+    const QString elsewhere = testsupport::makeFolder("elsewhere");
+    ASSERT_TRUE(QFile::link(elsewhere, qEnvironmentVariable("XDG_RUNTIME_DIR") + "/dravolin"));
+    ProbeActivity window(setup);
+    EXPECT_FALSE(window.Start_Activity({"~dvl5150.txt"}));
+    EXPECT_EQ(endCodes, std::vector<int>{1});
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_TRUE(boxes.shown()[0].text.startsWith("This activity cannot start"));
+    EXPECT_TRUE(window.calls.isEmpty());
+}
