@@ -1,6 +1,7 @@
 # dvl_add_gtest(<name> SOURCES <files...> LIBRARIES <targets...>)
 # A GoogleTest executable run by ctest. Every test case runs in its own process
-# with HOME, XDG_* and TMPDIR pointed at a fresh folder (see tests/support).
+# with HOME, XDG_* and TMPDIR pointed at a fresh folder, and DVL_PROGRAM_DIR and
+# DVL_SOURCE_DIR naming the built program folder and the sources (see tests/support).
 function(dvl_add_gtest name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
@@ -8,5 +9,5 @@ function(dvl_add_gtest name)
   gtest_discover_tests(${name}
     DISCOVERY_TIMEOUT 60
     PROPERTIES TIMEOUT 120
-               ENVIRONMENT "QT_QPA_PLATFORM=offscreen;DVL_PROGRAM_DIR=${DVL_PROGRAM_DIR};DVL_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+               ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()

@@ -27,6 +27,9 @@ int main(int argc, char** argv)
     ::setenv("XDG_RUNTIME_DIR", (sandbox + "/runtime").c_str(), 1);
     ::setenv("TMPDIR", (sandbox + "/tmp").c_str(), 1);
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // Where the build put the ready program folder, and the sources.
+    ::setenv("DVL_PROGRAM_DIR", DVL_TEST_PROGRAM_DIR, 0);
+    ::setenv("DVL_SOURCE_DIR", DVL_TEST_SOURCE_DIR, 0);
     ::setenv("DVL_SOUND", ("record:" + sandbox + "/sound-record.txt").c_str(), 1);
 
     ::testing::InitGoogleTest(&argc, argv);
