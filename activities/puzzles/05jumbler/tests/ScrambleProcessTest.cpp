@@ -1,0 +1,57 @@
+// The real 05jumbler program on a launch written by the real writer: a SIGTERM
+// while it waits for the learner ends it as closing its window does.
+#include "JumblerLaunch.h"
+
+#include "activities/framework/studylist/HandoffFiles.h"
+#include "main/core/shared/TempPath.h"
+
+#include "TestEnvironment.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+TEST(ScrambleProgram, SigtermDeletesItsSoundCopiesAndLeavesTheMainProgramsFiles)
+{
+    const QString temp = shared::Get_Temp_Path();
+    const activitytest::Launch launch =
+        jumblertest::writeLaunch(temp, {"bonjour", "merci beaucoup"}, jumblertest::makeUserStore());
+    std::map<QString, QByteArray> mainFiles;
+    for (const QString& name : activitytest::filesIn(temp))
+        mainFiles[name] = testsupport::readFile(temp + name);
+    ASSERT_EQ(mainFiles.size(), 3u);
+
+    QProcess program;
+    program.setProcessChannelMode(QProcess::ForwardedChannels);
+    program.start(QStringLiteral(DVL_TEST_PROGRAM_DIR) + "/Activities/05jumbler", {launch.studyListName});
+    ASSERT_TRUE(program.waitForStarted(10000));
+    const qint64 pid = program.processId();
+    const auto copy = [&](int slot) { return temp + studylist::soundFileName(pid, slot); };
+
+    // The copies exist once the study list is read; the program then waits in
+    // its instruction window.
+    QElapsedTimer waited;
+    waited.start();
+    while (!(QFileInfo::exists(copy(1)) && QFileInfo::exists(copy(2))) && waited.elapsed() < 15000 &&
+           program.state() == QProcess::Running)
+        QThread::msleep(20);
+    ASSERT_TRUE(QFileInfo::exists(copy(1)) && QFileInfo::exists(copy(2)));
+    QThread::msleep(300);
+
+    program.terminate();
+    ASSERT_TRUE(program.waitForFinished(10000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0);
+
+    EXPECT_FALSE(QFileInfo::exists(copy(1)));
+    EXPECT_FALSE(QFileInfo::exists(copy(2)));
+    std::map<QString, QByteArray> left;
+    for (const QString& name : activitytest::filesIn(temp))
+        left[name] = testsupport::readFile(temp + name);
+    EXPECT_EQ(left, mainFiles);
+}

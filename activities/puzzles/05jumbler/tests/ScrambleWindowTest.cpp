@@ -1,0 +1,280 @@
+// The letter-scramble window played through as a learner plays it: the
+// instruction window, tiles dragged with the mouse, the flash and the countdown
+// driven tick by tick, the message and score windows, and the stored result.
+#include "activities/puzzles/05jumbler/window/frmScramble.h"
+
+#include "JumblerLaunch.h"
+
+#include "activities/framework/studylist/HandoffFiles.h"
+#include "activities/framework/windows/ShapeButton.h"
+#include "activities/framework/windows/frmInstructions.h"
+#include "activities/framework/windows/frmMsg.h"
+#include "activities/framework/windows/frmScores.h"
+#include "platform/store/Store.h"
+#include "platform/ui/EndProgram.h"
+#include "platform/ui/PictureButton.h"
+#include "platform/ui/TestClock.h"
+#include "platform/ui/Timer.h"
+#include "platform/ui/Twips.h"
+
+#include "TestEnvironment.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+using jumbler::frmScramble;
+
+namespace {
+
+constexpr std::int64_t kActivityPid = 6060;
+
+// With DVL_SNAPSHOT_DIR set, pictures of the windows at the main steps are saved
+// there to look at.
+void snapshot(QWidget* window, const QString& name)
+{
+    const QString folder = qEnvironmentVariable("DVL_SNAPSHOT_DIR");
+    if (!folder.isEmpty())
+        window->grab().save(folder + "/" + name + ".png");
+}
+
+// Answers every modal window as the learner would and notes what it showed.
+class ModalDriver : public QObject {
+public:
+    QStringList instructions;                    // title, body, button
+    std::vector<QStringList> messages;           // heading, answer, OK
+    std::vector<QStringList> scoreRows;          // one list per row of the score window
+    int scoreSelection = -1;
+
+    ModalDriver()
+    {
+        connect(&timer_, &QTimer::timeout, this, &ModalDriver::answer);
+        timer_.start(2);
+    }
+
+private:
+    void answer()
+    {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible())
+            return;
+        if (auto* window = qobject_cast<frmInstructions*>(modal)) {
+            instructions = {window->lblTitle()->text(), window->lblbody()->text(), window->lblButton()->text()};
+            QTest::mouseClick(window->imgButton(), Qt::LeftButton);
+        } else if (auto* window = qobject_cast<frmMsg*>(modal)) {
+            messages.push_back({window->lblMsg()->text(), window->lblAnswer()->text(), window->lblOK()->text()});
+            snapshot(window, QString("message-%1").arg(messages.size()));
+            QTest::mouseClick(window->lblOK(), Qt::LeftButton);
+        } else if (auto* window = qobject_cast<frmScores*>(modal)) {
+            QTreeWidget* list = window->ListView1();
+            for (int i = 0; i < list->topLevelItemCount(); ++i) {
+                QStringList cells;
+                for (int c = 0; c < list->columnCount(); ++c)
+                    cells << list->topLevelItem(i)->text(c);
+                scoreRows.push_back(cells);
+                if (list->topLevelItem(i)->isSelected())
+                    scoreSelection = i;
+            }
+            snapshot(window, "scores");
+            QTest::mouseClick(window->lblBegin(), Qt::LeftButton);
+            // The slide-out, a tick at a time rather than in real time.
+            for (int tick = 0; tick < 1000 && window->isVisible(); ++tick)
+                emit window->Timer1()->timeout();
+        }
+    }
+
+    QTimer timer_;
+};
+
+class ScrambleWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        clock.setAutoAdvance(true);  // every Wait is over at once
+        environment.tempFolder = testsupport::makeFolder("tmp");
+        environment.appFolder = jumblertest::activitiesFolder();
+        environment.pid = kActivityPid;
+        platform::ui::setEndFunction([this](int code) { endCodes.push_back(code); });
+    }
+    void TearDown() override { platform::ui::setEndFunction({}); }
+
+    // Starts the window on these phrases; tiles are dealt in the letters' order.
+    std::unique_ptr<frmScramble> start(const QStringList& phrases)
+    {
+        userStore = jumblertest::makeUserStore();
+        launch = jumblertest::writeLaunch(environment.tempFolder, phrases, userStore);
+        auto window = std::make_unique<frmScramble>([] { return 0.0; });
+        EXPECT_TRUE(window->Start_Activity({launch.studyListName}, environment));
+        return window;
+    }
+
+    // Presses on the tile, moves it to the point of the window and lets go there.
+    static void drag(frmScramble& window, int tile, QPoint to)
+    {
+        QLabel* label = window.lblDrag(tile);
+        QTest::mousePress(label, Qt::LeftButton, {}, label->rect().center());
+        QTest::mouseMove(label, label->mapFrom(&window, (label->geometry().center() + to) / 2));
+        QTest::mouseMove(label, label->mapFrom(&window, to));
+        QTest::mouseRelease(label, Qt::LeftButton, {}, label->mapFrom(&window, to));
+    }
+
+    // Drags a tile with the right letter onto every slot; with swapFirstTwo the
+    // first two slots get each other's letter.
+    static void spell(frmScramble& window, bool swapFirstTwo = false)
+    {
+        const auto& targets = window.game()->letterSlots();
+        std::vector<bool> used(window.game()->tiles().size(), false);
+        for (int s = 0; s < static_cast<int>(targets.size()); ++s) {
+            const int wanted = swapFirstTwo && s < 2 ? 1 - s : s;
+            const QString letter = targets[static_cast<std::size_t>(wanted)].rightLetter;
+            int tile = 0;
+            while (used[static_cast<std::size_t>(tile)] || window.game()->tiles()[tile].letter != letter)
+                ++tile;
+            used[static_cast<std::size_t>(tile)] = true;
+            drag(window, tile, window.lblLetter(s)->geometry().center());
+        }
+    }
+
+    static void ticks(platform::ui::Timer* timer, int count)
+    {
+        for (int i = 0; i < count; ++i)
+            emit timer->timeout();
+    }
+
+    QStringList soundsPlayed() const
+    {
+        return QString::fromUtf8(testsupport::readFile(testsupport::soundRecordFile())).split('\n', Qt::SkipEmptyParts);
+    }
+
+    platform::ui::TestClock clock{QDateTime(QDate(2024, 3, 4), QTime(10, 0))};
+    ModalDriver modals;
+    activity::ActivityEnvironment environment;
+    activitytest::Launch launch;
+    QString userStore;
+    std::vector<int> endCodes;
+};
+
+}  // namespace
+
+TEST_F(ScrambleWindow, PlaysThroughFromTheInstructionsToTheStoredScore)
+{
+    auto window = start({"un chat", "oui", "  "});
+    EXPECT_EQ(modals.instructions, QStringList({"Jumbler", window->mCaptions(3), "PLAY"}));
+    EXPECT_EQ(window->lblCapPoints()->text(), "Points");
+    EXPECT_EQ(window->lblCapSeconds()->text(), "Seconds");
+
+    // The first phrase: six slots in two groups, 42 seconds.
+    EXPECT_EQ(window->lblTranslation()->text(), "translation 1");
+    EXPECT_EQ(window->lblPhrasesleft()->text(), "3  phrases left");
+    EXPECT_EQ(window->lblTimer()->text(), "42");
+    EXPECT_TRUE(window->Timer1()->isEnabled());
+    EXPECT_EQ(window->lblLetter(5)->geometry(), platform::ui::twipsToPixels(window->game()->letterSlots()[5].rect));
+    EXPECT_EQ(window->lblLetter(6), nullptr);
+
+    // A tile let go on the bare window stays centred where it was let go.
+    const QPoint free(window->width() - 40, window->lblLetter(0)->geometry().bottom() + 60);
+    drag(*window, 0, free);
+    EXPECT_LE((window->lblDrag(0)->geometry().center() - free).manhattanLength(), 2);
+    EXPECT_EQ(window->lblDrag(0)->borderWidth(), 1);
+    // Let go on another control, it goes back.
+    const QRect dropped = window->lblDrag(0)->geometry();
+    drag(*window, 0, window->lblTranslation()->geometry().center());
+    EXPECT_EQ(window->lblDrag(0)->geometry(), dropped);
+
+    // Held over a slot, the tile turns it blue; let go there, it fills it.
+    QLabel* tile = window->lblDrag(0);
+    QTest::mousePress(tile, Qt::LeftButton, {}, tile->rect().center());
+    QTest::mouseMove(tile, tile->mapFrom(window.get(), window->lblLetter(1)->geometry().center()));
+    EXPECT_EQ(window->lblLetter(1)->palette().color(QPalette::Window), QColor(Qt::blue));
+    snapshot(window.get(), "drag-over");
+    QTest::mouseRelease(tile, Qt::LeftButton, {}, tile->mapFrom(window.get(), window->lblLetter(1)->geometry().center()));
+    EXPECT_EQ(window->lblLetter(1)->palette().color(QPalette::Window), QColor(Qt::white));
+    EXPECT_EQ(window->lblLetter(1)->text(), window->game()->tiles()[0].letter);
+
+    ticks(window->Timer1(), 3);
+    EXPECT_EQ(window->lblTimer()->text(), "39");
+    spell(*window);
+    EXPECT_FALSE(window->Timer1()->isEnabled());
+    EXPECT_TRUE(window->Timer3()->isEnabled());
+    EXPECT_TRUE(window->lblMsg()->isVisible());
+    EXPECT_EQ(window->lblMsg()->text(), "Good job!");
+    EXPECT_EQ(window->lblLetter(0)->palette().color(QPalette::Window), QColor(Qt::white));
+    EXPECT_EQ(window->lblDrag(0)->borderWidth(), 0);
+    const QStringList sounds = soundsPlayed();
+    EXPECT_EQ(sounds.filter("\tPOP\tasync", Qt::CaseInsensitive).size(), 7);  // one drop more than letters
+    EXPECT_EQ(sounds.filter("\tCORRECTBEEP\tasync", Qt::CaseInsensitive).size(), 1);
+    EXPECT_EQ(sounds.filter(QRegularExpression("^file\t.*~dvl" + QString::number(kActivityPid) + "1\\.wav\tsync$")).size(), 1);
+
+    snapshot(window.get(), "praise");
+    // Sixteen colours, then the bonus and the next phrase.
+    ticks(window->Timer3(), 12);
+    snapshot(window.get(), "flash");
+    ticks(window->Timer3(), 4);
+    EXPECT_EQ(window->lblDrag(0)->palette().color(QPalette::Window), QColor(Qt::black));
+    EXPECT_EQ(window->lblPoints()->text(), "0");
+    ticks(window->Timer3(), 1);
+    EXPECT_FALSE(window->Timer3()->isEnabled());
+    EXPECT_EQ(window->lblPoints()->text(), "39");
+    EXPECT_FALSE(window->lblMsg()->isVisible());
+    EXPECT_EQ(window->lblTranslation()->text(), "translation 2");
+    EXPECT_EQ(window->lblPhrasesleft()->text(), "2  phrases left");
+    EXPECT_EQ(window->lblDrag(3), nullptr);
+    EXPECT_EQ(window->lblDrag(0)->pos(), platform::ui::twipsToPixels(jumbler::layout::kLaterTile0));
+    snapshot(window.get(), "second-phrase");
+
+    // The second phrase runs out of time: the message, no points. The third has
+    // no letters and runs out at once; then the score is stored and shown.
+    ticks(window->Timer1(), 21);
+    ASSERT_EQ(modals.messages.size(), 2u);
+    EXPECT_EQ(modals.messages[0], QStringList({"Time's up!", "The phrase was:\r\noui", "\r\nContinue"}));
+    EXPECT_EQ(modals.messages[1][1], "The phrase was:\r\n  ");
+    EXPECT_EQ(soundsPlayed().filter("\tTIMESUP\tsync", Qt::CaseInsensitive).size(), 2);
+    ASSERT_EQ(modals.scoreRows.size(), 1u);
+    EXPECT_EQ(modals.scoreRows[0].mid(0, 3), QStringList({"1", "Ana Diaz", "39 Points"}));
+    EXPECT_EQ(modals.scoreSelection, 0);
+    EXPECT_EQ(endCodes, std::vector<int>{0});
+
+    const platform::Store store = platform::Store::open(userStore, platform::OpenMode::ReadOnly);
+    const auto rows = store.query("SELECT tName, numberScore, tSubject, tActivity FROM tblScores");
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0]["tName"].toText(), "Ana Diaz");
+    EXPECT_EQ(rows[0]["numberScore"].toInt(), 39);
+    EXPECT_EQ(rows[0]["tSubject"].toText(), "Colours");
+    EXPECT_EQ(rows[0]["tActivity"].toText(), "Jumbler");
+    // The activity's sound copies are gone; the main program's files stay.
+    EXPECT_FALSE(QFileInfo::exists(environment.tempFolder + studylist::soundFileName(kActivityPid, 1)));
+    EXPECT_TRUE(QFileInfo::exists(launch.studyListPath));
+}
+
+TEST_F(ScrambleWindow, AWrongAnswerBuzzesAndPlayGoesOn)
+{
+    auto window = start({"ab"});
+    spell(*window, true);
+    EXPECT_EQ(soundsPlayed().filter("\tBUZZER\tsync", Qt::CaseInsensitive).size(), 1);
+    EXPECT_TRUE(window->Timer1()->isEnabled());
+    EXPECT_FALSE(window->Timer3()->isEnabled());
+    EXPECT_FALSE(window->lblMsg()->isVisible());
+    for (int i = 0; i < 2; ++i)
+        EXPECT_EQ(window->lblDrag(i)->palette().color(QPalette::WindowText), QColor(Qt::red));
+    snapshot(window.get(), "wrong-answer");
+
+    // Dropping a tile on the other's slot sends that tile back to its place;
+    // the background turns the letters black again.
+    drag(*window, 0, window->lblLetter(0)->geometry().center());
+    EXPECT_EQ(window->lblDrag(1)->geometry(), platform::ui::twipsToPixels(window->game()->tiles()[1].home));
+    drag(*window, 1, QPoint(window->width() / 2, window->height() / 2));
+    EXPECT_EQ(window->lblDrag(0)->palette().color(QPalette::WindowText), QColor(Qt::black));
+
+    // Put right, the phrase is judged once and the game ends after the flash.
+    drag(*window, 1, window->lblLetter(1)->geometry().center());
+    EXPECT_TRUE(window->Timer3()->isEnabled());
+    ticks(window->Timer3(), 17);
+    EXPECT_EQ(endCodes, std::vector<int>{0});
+    ASSERT_EQ(modals.scoreRows.size(), 1u);
+    EXPECT_EQ(modals.scoreRows[0][2], window->lblPoints()->text() + " Points");
+}

@@ -1,0 +1,408 @@
+#include "activities/puzzles/05jumbler/window/frmScramble.h"
+
+#include "activities/framework/windows/ShapeButton.h"
+#include "activities/framework/windows/frmMsg.h"
+#include "activities/puzzles/05jumbler/window/JumblerResources.h"
+#include "main/core/shared/Sound.h"
+#include "main/core/shared/TileBackground.h"
+#include "main/core/shared/Wait.h"
+#include "platform/ui/Colors.h"
+#include "platform/ui/PlainLabel.h"
+#include "platform/ui/Timer.h"
+#include "platform/ui/Twips.h"
+
+#include <QCloseEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+
+using platform::ui::twipsToPixels;
+
+namespace jumbler {
+
+namespace {
+
+// Caption rows of the activity's caption table.
+enum Caption {
+    kTimeUpHeading = 4,
+    kContinue = 5,
+    kPhraseWas = 6,
+    kPraise = 7,
+    kPointsWord = 8,
+    kSecondsWord = 9,
+    kPhrasesLeftWord = 10,
+    kTop10 = 11,
+};
+
+// The window's own design, in twips.
+constexpr QSize kFormSize{12000, 8950};
+constexpr QRect kFrame{225, 7455, 11550, 1245};
+constexpr QRect kPhrasesLeft{1425, 8295, 6975, 330};
+constexpr QRect kCapSeconds{8650, 7545, 1350, 300};
+constexpr QRect kTimerBox{8650, 7845, 1350, 705};
+constexpr QRect kCapPoints{10200, 7545, 1350, 300};
+constexpr QRect kPointsBox{10200, 7845, 1350, 705};
+constexpr QRect kPraiseBox{1500, 5400, 9000, 1300};
+// Room kept between the board and the frame when a long phrase pushes it down.
+constexpr int kBoardToFrameGap = 200;
+
+const QColor kFormColour = platform::ui::colorFromNumber(0xFF8080);
+
+QLabel* makeLabel(QWidget* parent, const char* name, int points, bool bold, const QString& style)
+{
+    auto* label = new platform::ui::PlainLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(points);
+    font.setBold(bold);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignCenter);
+    label->setStyleSheet(style);
+    return label;
+}
+
+const QString kLightText = QStringLiteral("color: #ffffff; background: transparent;");
+const QString kSoftText = QStringLiteral("color: #c5cae9; background: transparent;");
+
+}  // namespace
+
+activity::ActivitySetup scrambleSetup()
+{
+    activity::ActivitySetup setup;
+    setup.program = QStringLiteral("05jumbler");
+    setup.centring = activity::Centring::AfterCaptions;
+    setup.instructions = activity::InstructionRows{13, 12, 2, 3};
+    return setup;
+}
+
+frmScramble::frmScramble(RandomSource random, QWidget* parent)
+    : ActivityWindow(scrambleSetup(), parent),
+      random_(std::move(random)),
+      board_(this, this),
+      background_(scrambleBackground()),
+      lblFrame_(makeLabel(this, "lblFrame", 10, false,
+                          QStringLiteral("background: #283593; border: 2px solid #c5cae9; border-radius: 10px;"))),
+      lblTranslation_(makeLabel(this, "lblTranslation", 15, true, kLightText)),
+      lblPhrasesleft_(makeLabel(this, "lblPhrasesleft", 10, false, kSoftText)),
+      lblTimer_(makeLabel(this, "lblTimer", 26, true, QStringLiteral("color: #ffeb3b; background: transparent;"))),
+      lblPoints_(makeLabel(this, "lblPoints", 26, true, kLightText)),
+      lblCapPoints_(makeLabel(this, "lblCapPoints", 10, true, kSoftText)),
+      lblCapSeconds_(makeLabel(this, "lblCapSeconds", 10, true, kSoftText)),
+      lblMsg_(makeLabel(this, "lblMsg", 48, true,
+                        QStringLiteral("color: #ffeb3b; background: rgba(26, 35, 126, 215); border-radius: 14px;"))),
+      Timer1_(new platform::ui::Timer(1000, false, this)),
+      Timer3_(new platform::ui::Timer(100, false, this))
+{
+    createControls();
+    connect(Timer1_, &platform::ui::Timer::timeout, this, &frmScramble::Timer1_Timer);
+    connect(Timer3_, &platform::ui::Timer::timeout, this, &frmScramble::Timer3_Timer);
+}
+
+frmScramble::~frmScramble() = default;
+
+void frmScramble::createControls()
+{
+    setObjectName(QStringLiteral("frmScramble"));
+    setFixedSize(twipsToPixels(kFormSize));
+    lblTranslation_->setWordWrap(true);
+    lblTimer_->setText(QStringLiteral("00"));
+    lblPoints_->setText(QStringLiteral("00"));
+    lblCapPoints_->setText(QStringLiteral("Points"));
+    lblCapSeconds_->setText(QStringLiteral("Seconds"));
+    lblMsg_->setText(QStringLiteral("Good Job"));
+    lblMsg_->hide();
+    placeBottomControls();
+}
+
+// The frame and what it holds sit below the board, lower when a long phrase
+// needs more room; the window grows with them.
+void frmScramble::placeBottomControls()
+{
+    const int boardBottom = game_ ? game_->boardBottom() : 0;
+    const int down = std::max(0, boardBottom + kBoardToFrameGap - kFrame.top());
+    const QPoint shift(0, down);
+    lblFrame_->setGeometry(twipsToPixels(kFrame.translated(shift)));
+    lblTranslation_->setGeometry(twipsToPixels(layout::kTranslation.translated(shift)));
+    lblPhrasesleft_->setGeometry(twipsToPixels(kPhrasesLeft.translated(shift)));
+    lblCapSeconds_->setGeometry(twipsToPixels(kCapSeconds.translated(shift)));
+    lblTimer_->setGeometry(twipsToPixels(kTimerBox.translated(shift)));
+    lblCapPoints_->setGeometry(twipsToPixels(kCapPoints.translated(shift)));
+    lblPoints_->setGeometry(twipsToPixels(kPointsBox.translated(shift)));
+    lblMsg_->setGeometry(twipsToPixels(kPraiseBox));
+    setFixedSize(twipsToPixels(QSize(kFormSize.width(), kFormSize.height() + down)));
+}
+
+void frmScramble::setUpActivity()
+{
+    lblCapPoints_->setText(mCaptions(kPointsWord));
+    lblCapSeconds_->setText(mCaptions(kSecondsWord));
+}
+
+void frmScramble::startGame() { New_Game(); }
+
+void frmScramble::New_Game()
+{
+    std::vector<ScramblePhrase> phrases;
+    for (int i = 1; i <= mPhraseCount; ++i) {
+        const activity::ActivityPhrase& p = mPhrases[static_cast<std::size_t>(i)];
+        phrases.push_back({p.text1, p.text2});
+    }
+    game_ = std::make_unique<ScrambleGame>(std::move(phrases), random_);
+    lblPoints_->setText(QStringLiteral("0"));
+    lblTimer_->setText(QStringLiteral("0"));
+    game_->newGame();
+    Next_Word();
+}
+
+// Shows the phrase the game has just dealt and starts its countdown; a phrase
+// without letters has run out of time already.
+void frmScramble::Next_Word()
+{
+    cancelDrag();
+    lblMsg_->hide();
+    board_.rebuild(*game_);
+    placeBottomControls();
+    lblTranslation_->setText(game_->currentPhrase().translation);
+    showCounters();
+    syncCountdown();
+    update();
+    if (game_->stage() == Stage::TimedOut)
+        timeUp();
+}
+
+void frmScramble::showBoard() { board_.refresh(*game_, dragTile_); }
+
+void frmScramble::showCounters()
+{
+    lblTimer_->setText(QString::number(game_->secondsLeft()));
+    lblPoints_->setText(QString::number(game_->points()));
+    lblPhrasesleft_->setText(QString::number(game_->phrasesLeftShown()) + QStringLiteral("  ") +
+                             mCaptions(kPhrasesLeftWord));
+}
+
+void frmScramble::syncCountdown() { Timer1_->setEnabled(running() && game_->countdownRunning()); }
+
+bool frmScramble::eventFilter(QObject* watched, QEvent* event)
+{
+    const int tile = board_.tileIndexOf(watched);
+    if (tile < 0)
+        return ActivityWindow::eventFilter(watched, event);
+    // Positions in the window, whichever tile the event reached.
+    const auto windowPoint = [&] {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        return board_.lblDrag(tile)->mapTo(this, mouse->position().toPoint());
+    };
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        lblDrag_MouseDown(tile, windowPoint());
+        return true;
+    case QEvent::MouseMove:
+        lblDrag_MouseMove(windowPoint());
+        return true;
+    case QEvent::MouseButtonRelease:
+        lblDrag_MouseUp(windowPoint());
+        return true;
+    case QEvent::MouseButtonDblClick:
+        return true;
+    default:
+        return ActivityWindow::eventFilter(watched, event);
+    }
+}
+
+void frmScramble::lblDrag_MouseDown(int tile, QPoint windowPoint)
+{
+    if (!running() || dragTile_ >= 0 || !game_->canDrag(tile))
+        return;
+    QLabel* label = board_.lblDrag(tile);
+    dragTile_ = tile;
+    dragRound_ = game_->round();
+    grabOffset_ = windowPoint - label->pos();
+    label->raise();
+    label->setCursor(Qt::ClosedHandCursor);
+}
+
+void frmScramble::lblDrag_MouseMove(QPoint windowPoint)
+{
+    if (dragTile_ < 0 || !running() || dragRound_ != game_->round())
+        return;
+    board_.lblDrag(dragTile_)->move(windowPoint - grabOffset_);
+    const int slot = game_->slotAt(platform::ui::pixelsToTwips(windowPoint));
+    if (slot >= 0) {
+        game_->dragOver(slot);
+        showBoard();
+    }
+}
+
+void frmScramble::cancelDrag()
+{
+    if (dragTile_ >= 0) {
+        if (QLabel* label = board_.lblDrag(dragTile_))
+            label->setCursor(Qt::OpenHandCursor);
+    }
+    dragTile_ = -1;
+}
+
+// The drop: on a slot, on the bare window, or on another control (nothing).
+void frmScramble::lblDrag_MouseUp(QPoint windowPoint)
+{
+    const int tile = dragTile_;
+    const bool current = tile >= 0 && running() && dragRound_ == game_->round();
+    cancelDrag();
+    if (!current)
+        return;
+    const int slot = game_->slotAt(platform::ui::pixelsToTwips(windowPoint));
+    if (slot >= 0)
+        lblLetter_DragDrop(tile, slot);
+    else if (rect().contains(windowPoint) && !isOtherControlAt(windowPoint, tile))
+        Form_DragDrop(tile, windowPoint);
+    else
+        showBoard();  // the tile goes back to where it lay
+}
+
+bool frmScramble::isOtherControlAt(QPoint windowPoint, int draggedTile) const
+{
+    for (const QObject* child : children()) {
+        const auto* widget = qobject_cast<const QWidget*>(child);
+        if (!widget || !widget->isVisible() || !widget->geometry().contains(windowPoint))
+            continue;
+        if (board_.isSlot(widget) || widget == board_.lblDrag(draggedTile))
+            continue;
+        return true;
+    }
+    return false;
+}
+
+void frmScramble::lblLetter_DragDrop(int tile, int slot)
+{
+    const std::optional<DropTicket> ticket = game_->dropOnSlot(tile, slot);
+    showBoard();
+    if (!ticket)
+        return;
+    board_.lblDrag(tile)->raise();
+    syncCountdown();
+    shared::Play_Wave_Resource(QStringLiteral("Pop"), shared::kSoundAsync);
+    const QPointer<frmScramble> self(this);
+    shared::Wait(1);
+    if (!self || !running())
+        return;
+    // A phrase that ended meanwhile (its time ran out) is not this drop's any more.
+    const Judgement judgement = game_->finishDrop(*ticket);
+    showBoard();
+    if (judgement == Judgement::Right)
+        Check_Word_Right(ticket->round);
+    else if (judgement == Judgement::Wrong)
+        Check_Word_Wrong();
+}
+
+void frmScramble::Check_Word_Right(std::uint64_t round)
+{
+    shared::Play_Wave_Resource(QStringLiteral("CorrectBeep"), shared::kSoundAsync);
+    lblMsg_->setText(mCaptions(kPraise));
+    lblMsg_->show();
+    lblMsg_->raise();
+    const QPointer<frmScramble> self(this);
+    shared::Wait(1);
+    if (!self || !running() || game_->round() != round)
+        return;
+    const int index = game_->phraseIndex() + 1;
+    shared::Play_Sound_File(mPhrases[static_cast<std::size_t>(index)].sound, shared::kSoundSync);
+    if (!self || !running() || game_->round() != round)
+        return;
+    syncCountdown();
+    Timer3_->setEnabled(true);
+}
+
+void frmScramble::Check_Word_Wrong()
+{
+    shared::Play_Wave_Resource(QStringLiteral("Buzzer"), shared::kSoundSync);
+    syncCountdown();
+}
+
+void frmScramble::Form_DragDrop(int tile, QPoint windowPoint)
+{
+    if (game_->dropOnBackground(tile, platform::ui::pixelsToTwips(windowPoint)))
+        board_.lblDrag(tile)->raise();
+    showBoard();
+}
+
+void frmScramble::Timer1_Timer()
+{
+    if (!running())
+        return;
+    const bool timeRanOut = game_->tick();
+    lblTimer_->setText(QString::number(game_->secondsLeft()));
+    if (!timeRanOut)
+        return;
+    syncCountdown();
+    timeUp();
+}
+
+void frmScramble::timeUp()
+{
+    cancelDrag();
+    showBoard();
+    shared::Play_Wave_Resource(QStringLiteral("TimesUP"), shared::kSoundSync);
+    const QPointer<frmScramble> self(this);
+    {
+        frmMsg message(this);
+        message.lblMsg()->setText(mCaptions(kTimeUpHeading));
+        message.lblOK()->setText(QStringLiteral("\r\n") + mCaptions(kContinue));
+        message.lblAnswer()->setText(mCaptions(kPhraseWas) + QStringLiteral("\r\n") + game_->currentPhrase().text);
+        QFont answerFont = message.lblAnswer()->font();
+        answerFont.setPointSize(16);
+        message.lblAnswer()->setFont(answerFont);
+        message.showModal();
+    }
+    if (!self || !running())
+        return;
+    Add_Time_Bonus();
+}
+
+void frmScramble::Timer3_Timer()
+{
+    if (!running())
+        return;
+    if (game_->flashTick()) {
+        showBoard();
+        return;
+    }
+    Timer3_->setEnabled(false);
+    Add_Time_Bonus();
+}
+
+void frmScramble::Add_Time_Bonus()
+{
+    switch (game_->addTimeBonus()) {
+    case AfterBonus::Ignored:
+        return;
+    case AfterBonus::NextPhrase:
+        Next_Word();
+        return;
+    case AfterBonus::GameOver:
+        showCounters();
+        Timer1_->setEnabled(false);
+        Timer3_->setEnabled(false);
+        ending_ = true;
+        saveNumberScore(game_->points(), kTop10, kContinue, QStringLiteral(" ") + mCaptions(kPointsWord));
+        return;
+    }
+}
+
+void frmScramble::paintEvent(QPaintEvent*)
+{
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), kFormColour);
+    }
+    shared::TileBackground(*this, background_);
+}
+
+void frmScramble::closeEvent(QCloseEvent* event)
+{
+    ending_ = true;
+    Timer1_->setEnabled(false);
+    Timer3_->setEnabled(false);
+    ActivityWindow::closeEvent(event);
+}
+
+}  // namespace jumbler
