@@ -28,7 +28,7 @@ TEST(ScrambleProgram, SigtermDeletesItsSoundCopiesAndLeavesTheMainProgramsFiles)
 
     QProcess program;
     program.setProcessChannelMode(QProcess::ForwardedChannels);
-    program.start(QStringLiteral(DVL_TEST_PROGRAM_DIR) + "/Activities/05jumbler", {launch.studyListName});
+    program.start(jumblertest::activitiesFolder() + "05jumbler", {launch.studyListName});
     ASSERT_TRUE(program.waitForStarted(10000));
     const qint64 pid = program.processId();
     const auto copy = [&](int slot) { return temp + studylist::soundFileName(pid, slot); };
