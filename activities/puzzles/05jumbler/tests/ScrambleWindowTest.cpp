@@ -278,3 +278,43 @@ TEST_F(ScrambleWindow, AWrongAnswerBuzzesAndPlayGoesOn)
     ASSERT_EQ(modals.scoreRows.size(), 1u);
     EXPECT_EQ(modals.scoreRows[0][2], window->lblPoints()->text() + " Points");
 }
+
+TEST_F(ScrambleWindow, TimeRunningOutWhileADropWaitsEndsOnlyThatPhrase)
+{
+    auto window = start({"abc", "de"});
+    ticks(window->Timer1(), 20);
+    ASSERT_EQ(window->lblTimer()->text(), "1");
+
+    // The drop's one-second wait now lasts until the test moves the clock on.
+    clock.setAutoAdvance(false);
+    // Should a second drop wrongly start a wait of its own, it ends too.
+    QTimer rescue;
+    rescue.setInterval(300);
+    QObject::connect(&rescue, &QTimer::timeout, [&] { clock.advance(10000); });
+    rescue.start();
+    bool secondDropTried = false;
+    QTimer::singleShot(0, [&] {
+        // Meanwhile a second drop is refused, then the last second goes.
+        drag(*window, 1, window->lblLetter(1)->geometry().center());
+        secondDropTried = true;
+        EXPECT_EQ(window->game()->letterSlots()[1].letter, "");
+        ticks(window->Timer1(), 1);
+        clock.advance(2000);
+    });
+    drag(*window, 0, window->lblLetter(0)->geometry().center());
+    ASSERT_TRUE(secondDropTried);
+
+    // The time-up message came, the next phrase stands, and the earlier drop,
+    // back from its wait, judged nothing and touched none of its tiles.
+    ASSERT_EQ(modals.messages.size(), 1u);
+    EXPECT_EQ(window->lblTranslation()->text(), "translation 2");
+    EXPECT_EQ(window->lblTimer()->text(), "14");
+    EXPECT_TRUE(window->Timer1()->isEnabled());
+    EXPECT_EQ(window->lblDrag(2), nullptr);
+    for (const jumbler::LetterSlot& slot : window->game()->letterSlots())
+        EXPECT_EQ(slot.letter, "");
+    EXPECT_FALSE(window->game()->dropWaiting());
+    EXPECT_EQ(soundsPlayed().filter(QRegularExpression("BUZZER|CORRECTBEEP", QRegularExpression::CaseInsensitiveOption)).size(), 0);
+    EXPECT_EQ(window->lblPoints()->text(), "0");
+    EXPECT_TRUE(endCodes.empty());
+}

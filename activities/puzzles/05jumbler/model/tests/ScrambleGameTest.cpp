@@ -288,11 +288,16 @@ TEST(ScrambleFaults, TimeRunningOutDuringAWaitEndsTheRoundForTheWaitingDrop)
     ASSERT_EQ(game.addTimeBonus(), AfterBonus::NextPhrase);
     EXPECT_EQ(game.points(), 0);
     EXPECT_NE(game.round(), round);
-    // The earlier drop's wait ends on the new phrase: nothing is judged or freed.
-    EXPECT_EQ(game.finishDrop(*ticket), Judgement::None);
-    EXPECT_FALSE(game.dropWaiting());
-    EXPECT_EQ(game.stage(), Stage::Playing);
     EXPECT_EQ(game.secondsLeft(), 14);
+    // The new phrase is complete and waits to be judged when the earlier drop's
+    // wait ends: that drop judges nothing and leaves the new wait standing.
+    game.finishDrop(*game.dropOnSlot(0, 0));
+    const auto last = game.dropOnSlot(1, 1);
+    ASSERT_TRUE(last);
+    EXPECT_EQ(game.finishDrop(*ticket), Judgement::None);
+    EXPECT_EQ(game.stage(), Stage::Judging);
+    EXPECT_TRUE(game.dropWaiting());
+    EXPECT_EQ(game.finishDrop(*last), Judgement::Right);
 }
 
 TEST(ScrambleFaults, APhraseWithoutLettersTimesOutAtOnce)
