@@ -1,13 +1,13 @@
 #include "activities/puzzles/05jumbler/window/frmScramble.h"
 
 #include "activities/framework/windows/ShapeButton.h"
+#include "activities/framework/windows/WindowLabels.h"
 #include "activities/framework/windows/frmMsg.h"
 #include "activities/puzzles/05jumbler/window/JumblerResources.h"
 #include "main/core/shared/Sound.h"
 #include "main/core/shared/TileBackground.h"
 #include "main/core/shared/Wait.h"
 #include "platform/ui/Colors.h"
-#include "platform/ui/PlainLabel.h"
 #include "platform/ui/Timer.h"
 #include "platform/ui/Twips.h"
 
@@ -50,13 +50,7 @@ const QColor kFormColour = platform::ui::colorFromNumber(0xFF8080);
 
 QLabel* makeLabel(QWidget* parent, const char* name, int points, bool bold, const QString& style)
 {
-    auto* label = new platform::ui::PlainLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSize(points);
-    font.setBold(bold);
-    label->setFont(font);
-    label->setAlignment(Qt::AlignCenter);
+    QLabel* label = activity::makeWindowLabel(parent, name, points, bold);
     label->setStyleSheet(style);
     return label;
 }
