@@ -188,6 +188,7 @@ bool frmScramble::eventFilter(QObject* watched, QEvent* event)
     };
     switch (event->type()) {
     case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:  // a quick second press starts a drag as well
         lblDrag_MouseDown(tile, windowPoint());
         return true;
     case QEvent::MouseMove:
@@ -195,8 +196,6 @@ bool frmScramble::eventFilter(QObject* watched, QEvent* event)
         return true;
     case QEvent::MouseButtonRelease:
         lblDrag_MouseUp(windowPoint());
-        return true;
-    case QEvent::MouseButtonDblClick:
         return true;
     default:
         return ActivityWindow::eventFilter(watched, event);
