@@ -11,3 +11,12 @@ function(dvl_add_gtest name)
     PROPERTIES TIMEOUT 120
                ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
+
+# dvl_add_activity_program(<program> <library>): the activity's executable, made
+# of main.cpp and its library, in the Activities folder of the program folder.
+function(dvl_add_activity_program program library)
+  add_executable(${program} main.cpp)
+  target_link_libraries(${program} PRIVATE ${library})
+  set_target_properties(${program} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${DVL_ACTIVITIES_DIR}")
+  install(TARGETS ${program} RUNTIME DESTINATION Lessondesk/Activities)
+endfunction()

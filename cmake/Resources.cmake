@@ -1,4 +1,5 @@
-# Effect sounds are made at build time with sox; no sound files are kept in the sources.
+# Sounds and pictures the programs embed. Effect sounds are made at build time
+# with sox; no sound files are kept in the sources.
 find_program(DVL_SOX sox REQUIRED)
 
 # dvl_make_sound(<output.wav> <sox effects and synth arguments...>): runs
@@ -18,4 +19,20 @@ endfunction()
 # (button clicks and test sounds).
 function(dvl_make_tone output seconds hertz)
   dvl_make_sound("${output}" synth ${seconds} sine ${hertz} fade q 0.002 ${seconds} 0.025 vol 0.4)
+endfunction()
+
+# dvl_embed(<target> <set name> [WAVE <files...>] [PICTURE <files...>] [ICON <files...>]):
+# compiles the files into the target as ":/<TYPE>/<file name>", where the
+# program's resource look-up finds them by type and name.
+function(dvl_embed target set_name)
+  cmake_parse_arguments(ARG "" "" "WAVE;PICTURE;ICON" ${ARGN})
+  set(files "")
+  foreach(type WAVE PICTURE ICON)
+    foreach(file IN LISTS ARG_${type})
+      get_filename_component(file_name "${file}" NAME)
+      set_source_files_properties("${file}" PROPERTIES QT_RESOURCE_ALIAS "${type}/${file_name}")
+      list(APPEND files "${file}")
+    endforeach()
+  endforeach()
+  qt_add_resources(${target} ${set_name} PREFIX "/" FILES ${files})
 endfunction()
