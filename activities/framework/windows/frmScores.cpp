@@ -12,6 +12,7 @@
 #include <QRandomGenerator>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <array>
 
 using platform::ui::twipsToPixels;
@@ -104,12 +105,32 @@ void frmScores::setItems(const std::vector<activity::ScoreListItem>& items)
         }
         if (line.selected) selected = item;
     }
+    fitColumns();
     ListView1_->clearSelection();
     ListView1_->setCurrentItem(nullptr);
     if (selected) {
         selected->setSelected(true);
         ListView1_->scrollToItem(selected);
     }
+}
+
+// Score, date and time widen to show their whole text (a long date format or a
+// large number); the name column gives up what they take, down to a minimum.
+void frmScores::fitColumns()
+{
+    constexpr int kNameColumn = 1;
+    constexpr int kMinimumNameTwips = 1000;
+    int others = 0;
+    for (int column = 0; column < ListView1_->columnCount(); ++column) {
+        if (column == kNameColumn) continue;
+        const int designed = twipsToPixelsX(kColumnTwips[static_cast<std::size_t>(column)]);
+        ListView1_->resizeColumnToContents(column);
+        const int width = std::max(designed, ListView1_->columnWidth(column) + twipsToPixelsX(120));
+        ListView1_->setColumnWidth(column, width);
+        others += width;
+    }
+    const int available = ListView1_->viewport()->width() - others;
+    ListView1_->setColumnWidth(kNameColumn, std::max(twipsToPixelsX(kMinimumNameTwips), available));
 }
 
 void frmScores::showModal()

@@ -55,6 +55,7 @@ private:
     void layOut() override;
     void startSlide();
     void slideStep();
+    void fitColumns();
 
     QLabel* lblActivity_;
     QLabel* lblSubject_;

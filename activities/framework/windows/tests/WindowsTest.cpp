@@ -141,3 +141,16 @@ TEST(frmScores, OkSlidesTheWindowOutTwoHundredTwipsATickUntilItCloses)
     EXPECT_FALSE(window.Timer1()->isEnabled());
     EXPECT_EQ(window.result(), QDialog::Accepted);
 }
+
+TEST(frmScores, LongDatesAndScoresShowWholeAndTheNameColumnGivesWay)
+{
+    frmScores window([] { return 0.3; });
+    window.setItems({{"10", "Ana", "1234567890123 Points", "Wednesday, 4 September 2024", "10:00:00", false}});
+    QTreeWidget* list = window.ListView1();
+    const QTreeWidgetItem* item = list->topLevelItem(0);
+    for (int column : {2, 3, 4}) {
+        const int textWidth = list->fontMetrics().horizontalAdvance(item->text(column));
+        EXPECT_GE(list->columnWidth(column), textWidth) << "column " << column;
+    }
+    EXPECT_GE(list->columnWidth(1), platform::ui::twipsToPixelsX(1000));
+}
