@@ -14,4 +14,12 @@ public:
     explicit PlainLabel(const QString& text, QWidget* parent = nullptr);
 };
 
+// A named plain label with its font size in points, bold or not, and its alignment.
+PlainLabel* makePlainLabel(QWidget* parent, const QString& objectName, int points, bool bold,
+                           Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
+
+// Sets a control's font size in points (and weight), keeping the rest of its font.
+void setFontPoints(QWidget* widget, int points);
+void setFontPoints(QWidget* widget, int points, bool bold);
+
 }  // namespace platform::ui

@@ -51,12 +51,7 @@ T* place(T* control, const char* name, const QRect& twips)
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QRect& twips, int points, bool bold)
 {
-    auto* label = place(new platform::ui::PlainLabel(parent), name, twips);
-    QFont font = label->font();
-    font.setPointSize(points);
-    font.setBold(bold);
-    label->setFont(font);
-    return label;
+    return place(platform::ui::makePlainLabel(parent, QString(), points, bold), name, twips);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "main/core/shared/TileBackground.h"
 #include "main/core/windows/WindowPictures.h"
+#include "platform/ui/PlainLabel.h"
 #include "platform/ui/Twips.h"
 
 #include <QFont>
@@ -50,9 +51,7 @@ void frmMsgBox::setMessage(const QString& text)
 
 void frmMsgBox::setMessageFontSize(int points)
 {
-    QFont font = lblMsg_->font();
-    font.setPointSize(points);
-    lblMsg_->setFont(font);
+    platform::ui::setFontPoints(lblMsg_, points);
 }
 
 void frmMsgBox::setHeightTwips(int twips)

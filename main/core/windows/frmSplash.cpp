@@ -4,6 +4,7 @@
 #include "main/core/shared/TileBackground.h"
 #include "main/core/startup/ModMain.h"
 #include "main/core/windows/WindowPictures.h"
+#include "platform/ui/PlainLabel.h"
 #include "platform/ui/Twips.h"
 
 #include <QKeyEvent>
@@ -22,15 +23,8 @@ constexpr char kCopyright[] = "Copyright \u00a9 2026 Dravolin. All rights reserv
 QLabel* makeLabel(QWidget* parent, const char* name, const QRect& twips, int points, bool bold,
                   Qt::Alignment alignment)
 {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(alignment);
+    QLabel* label = platform::ui::makePlainLabel(parent, QString::fromLatin1(name), points, bold, alignment);
     label->setGeometry(twipsToPixels(twips));
-    QFont font = label->font();
-    font.setPointSize(points);
-    font.setBold(bold);
-    label->setFont(font);
     return label;
 }
 

@@ -43,14 +43,7 @@ elapsed::TimeOfDay timeOfDayNow()
 
 QLabel* makeLabel(QWidget* parent, const char* name, int points, bool bold, Qt::Alignment alignment)
 {
-    auto* label = new platform::ui::PlainLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    QFont font = label->font();
-    font.setPointSize(points);
-    font.setBold(bold);
-    label->setFont(font);
-    label->setAlignment(alignment);
-    return label;
+    return platform::ui::makePlainLabel(parent, QString::fromLatin1(name), points, bold, alignment);
 }
 
 void setTextColor(QWidget* widget, const QColor& color)
@@ -278,7 +271,7 @@ void frmStudybook::lblHearAgain_Press(bool down)
 {
     if (down && !picksTaken())
         return;
-    setPointSize(lblHearAgain_, down ? layout::kHearAgainPressedPoints : layout::kHearAgainPoints);
+    platform::ui::setFontPoints(lblHearAgain_, down ? layout::kHearAgainPressedPoints : layout::kHearAgainPoints);
 }
 
 void frmStudybook::lblPhrase_Press(int index, bool down)
@@ -287,7 +280,7 @@ void frmStudybook::lblPhrase_Press(int index, bool down)
     // A label grows while held down, and always returns to its size on release.
     if (!label || (down && !picksTaken()))
         return;
-    setPointSize(label, layout::kChoicePoints + (down ? layout::kChoicePressGrowth : 0));
+    platform::ui::setFontPoints(label, layout::kChoicePoints + (down ? layout::kChoicePressGrowth : 0));
 }
 
 void frmStudybook::lblPhrase_MouseMove(int index)
@@ -344,15 +337,6 @@ void frmStudybook::setHearAgainBold(bool bold)
         return;
     font.setBold(bold);
     lblHearAgain_->setFont(font);
-}
-
-void frmStudybook::setPointSize(QWidget* widget, int points)
-{
-    QFont font = widget->font();
-    if (font.pointSize() == points)
-        return;
-    font.setPointSize(points);
-    widget->setFont(font);
 }
 
 bool frmStudybook::picksTaken() const { return game_ && !closing_ && game_->acceptsPicks(); }

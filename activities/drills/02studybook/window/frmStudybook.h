@@ -74,7 +74,6 @@ private:
     void showHover(const HoverChange& change);
     void showPhrasesLeft();
     void setHearAgainBold(bool bold);
-    void setPointSize(QWidget* widget, int points);
     bool picksTaken() const;
 
     RandomSource random_;
