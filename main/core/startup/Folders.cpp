@@ -28,6 +28,10 @@ void Set_Paths(ProgramFolders& folders, const QString& programDir, const QString
                const FolderServices& services)
 {
     folders.programDir = withSlash(programDir);
+    // The folders under the program folder come first, so they are known even
+    // when finding the data folder fails.
+    folders.installedSubjectsDir = folders.programDir + subjectsFolderName + '/';
+    folders.activitiesDir = folders.programDir + "Activities/";
     const bool readOnly = services.folderIsReadOnly(folders.programDir);
     if (readOnly) {
         const QString appData = services.applicationDataFolder();
@@ -36,9 +40,7 @@ void Set_Paths(ProgramFolders& folders, const QString& programDir, const QString
     } else {
         folders.dataDir = folders.programDir;
     }
-    folders.installedSubjectsDir = folders.programDir + subjectsFolderName + '/';
     folders.virtualSubjectsDir = folders.dataDir + customFolderName + '/';
-    folders.activitiesDir = folders.programDir + "Activities/";
 
     if (!readOnly) return;
     platform::createFolder(folders.dataDir);  // one level: its parent is the per-user folder

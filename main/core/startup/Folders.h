@@ -30,7 +30,8 @@ FolderServices systemFolderServices();
 // Sets every member of `folders` first, then makes sure the data folder exists and,
 // for a read-only program folder, copies the shipped custom subjects into it once.
 // subjectsFolderName and customFolderName are captions 10 and 11. Throws
-// platform::FileError when the data folder cannot be made; `folders` is set by then.
+// platform::FileError when the data folder cannot be made (`folders` is set by
+// then) or found (the program, subjects and Activities folders are set by then).
 void Set_Paths(ProgramFolders& folders, const QString& programDir, const QString& subjectsFolderName,
                const QString& customFolderName, const QString& productTitle,
                const FolderServices& services = systemFolderServices());

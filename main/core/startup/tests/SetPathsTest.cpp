@@ -1,5 +1,6 @@
 #include "main/core/startup/FolderProcedures.h"
 #include "main/core/startup/Folders.h"
+#include "platform/files/FileError.h"
 
 #include "OtherUser.h"
 #include "TestEnvironment.h"
@@ -31,11 +32,16 @@ struct FakeSystem {
     bool readOnly = false;
     QString appData;
     QStringList copies;
+    bool unsafeTemp = false;
 
     FolderServices services()
     {
         return FolderServices{[this](const QString&) { return readOnly; }, [this] { return appData; },
-                              [] { return testsupport::makeFolder("temp"); },
+                              [this] {
+                                  if (unsafeTemp)
+                                      throw platform::FileError(platform::FileErrorKind::NotSafe, "planted link");
+                                  return testsupport::makeFolder("temp");
+                              },
                               [this](const QString& from, const QString& to) {
                                   copies << from + " -> " + to;
                                   QDir().mkpath(to);
@@ -95,6 +101,19 @@ TEST(SetPaths, FoldersAreSetEvenWhenTheDataFolderCannotBeMade)
     EXPECT_ANY_THROW(Set_Paths(folders, program, "Subjects", "My Subjects", "Dravolin French", system.services()));
     EXPECT_EQ(folders.installedSubjectsDir, program + "Subjects/");
     EXPECT_EQ(folders.virtualSubjectsDir, testsupport::sandboxDir() + "/no/such/parent/Dravolin French/My Subjects/");
+    EXPECT_TRUE(system.copies.isEmpty());
+}
+
+TEST(SetPaths, FoldersUnderTheProgramFolderAreSetEvenWhenNoDataFolderIsFound)
+{
+    FakeSystem system{true, {}, {}, true};
+    ProgramFolders folders;
+    const QString program = makeProgramFolder();
+    EXPECT_THROW(Set_Paths(folders, program, "Subjects", "My Subjects", "Dravolin French", system.services()),
+                 platform::FileError);
+    EXPECT_EQ(folders.programDir, program);
+    EXPECT_EQ(folders.installedSubjectsDir, program + "Subjects/");
+    EXPECT_EQ(folders.activitiesDir, program + "Activities/");
     EXPECT_TRUE(system.copies.isEmpty());
 }
 
