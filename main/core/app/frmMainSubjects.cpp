@@ -12,7 +12,7 @@
 #include "main/core/windows/OpenWebPage.h"
 #include "main/core/windows/frmMsgBox.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 
@@ -37,8 +37,11 @@ subjects::SubjectContext frmMain::subjectContext()
     };
     hooks.openWebPage = [](const QString& page) { Open_Web_Page(page); };
     hooks.splashLine = [this](const QString& line) { splashProgress()(line); };
-    hooks.messageWindowText = [this](const QString& text) {
-        if (waitBox_ && waitBox_->isVisible()) waitBox_->setMessage(text);
+    // Whichever message window is showing: the editor's wait box while the tree
+    // is rebuilt after its changes shows each name as it loads.
+    hooks.messageWindowText = [](const QString& text) {
+        for (QWidget* shown : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<frmMsgBox*>(shown); box && box->isVisible()) box->setMessage(text);
     };
     hooks.processEvents = [] { QCoreApplication::processEvents(); };
     hooks.setMainWindowEnabled = [this](bool enabled) { setEnabled(enabled); };

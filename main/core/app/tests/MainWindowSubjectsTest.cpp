@@ -7,11 +7,13 @@
 #include "main/core/subjects/tree/SubjectTree.h"
 #include "main/core/subjects/view/SubjectTreeView.h"
 #include "main/core/subjects/view/SubjectTreeWidget.h"
+#include "main/core/windows/frmMsgBox.h"
 #include "platform/ui/Twips.h"
 #include "TestEnvironment.h"
 
 #include <QLabel>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidgetItem>
@@ -179,6 +181,20 @@ TEST_F(MainWindowTree, ChangedCustomSubjectsAreRebuiltWhenTheWindowIsActivated)
     ASSERT_EQ(widget->topLevelItemCount(), 5);
     EXPECT_EQ(widget->topLevelItem(3)->text(0), "Added");
     EXPECT_EQ(childTexts(widget->topLevelItem(3)), QStringList({"Fruit"}));
+}
+
+TEST_F(MainWindowTree, ARebuildShowsEachLoadedNameInTheMessageWindowThatIsShowing)
+{
+    startUp();
+    // The editor shows its own wait box while it has the tree rebuilt.
+    QPointer<frmMsgBox> box = new frmMsgBox;
+    box->setMessage("Please wait");
+    box->showModeless();
+    modMain.gSubjectsChanged = true;
+    window.Refresh_Subjects();
+    ASSERT_FALSE(box.isNull());
+    EXPECT_EQ(box->lblMsg()->text().toStdString(), "Meal");  // the last name loaded: the example store's group
+    box->close();
 }
 
 TEST_F(MainWindowTree, TheTemplateContentIsLoadedForTheTickerAndTheLinkMenu)
