@@ -65,10 +65,22 @@ void OutputFolder::make(const QString& relative, const QStringList& inputFiles, 
     ++made_;
 }
 
+namespace {
+
+// The manifest entry of a file handed over to the learner: its empty digest never
+// matches a file's, so it is never removed as stale.
+const ManifestEntry kHandedOver{QStringLiteral("handed over"), QString()};
+
+}  // namespace
+
 void OutputFolder::makeIfMissing(const QString& relative, const Writer& write)
 {
     const QString target = path(relative);
-    if (QFileInfo::exists(target)) {
+    // Once made, the file is the learner's: one they deleted or renamed stays so.
+    const auto earlier = previous_.files.find(relative);
+    const bool handedOver = earlier != previous_.files.end() && earlier->second.inputs == kHandedOver.inputs;
+    current_.files[relative] = kHandedOver;
+    if (handedOver || QFileInfo::exists(target)) {
         ++upToDate_;
         return;
     }

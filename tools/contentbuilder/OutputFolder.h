@@ -32,8 +32,9 @@ public:
     // of the content files it comes from).
     void make(const QString& relative, const QStringList& inputFiles, const Writer& write);
 
-    // Makes the file only when no file of that name exists; from then on it is the
-    // learner's (a shipped example custom store).
+    // Makes the file only when no file of that name exists and it was never made in
+    // this folder before; from then on it is the learner's (a shipped example custom
+    // store), so a rebuild never brings back one the learner deleted or renamed.
     void makeIfMissing(const QString& relative, const Writer& write);
 
     // Removes stale files and saves the manifest.

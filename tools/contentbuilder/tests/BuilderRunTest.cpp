@@ -82,6 +82,23 @@ TEST_F(BuilderRun, RebuildLeavesWhatLearnersMadeByteForByte)
     EXPECT_EQ(changed.query("SELECT tPhrase FROM tblPhrases")[0]["tPhrase"].toText(), "Ça va bien");
 }
 
+TEST_F(BuilderRun, ExampleCustomStoreTheLearnerRemovedStaysRemoved)
+{
+    buildOnce();
+    // The editor renames a store by copying it and deleting the old file.
+    ASSERT_TRUE(QFile::rename(programFile("My Subjects/Sample.vfre"), programFile("My Subjects/Mine.vfre")));
+    buildOnce();
+    EXPECT_FALSE(QFileInfo::exists(programFile("My Subjects/Sample.vfre")));
+    EXPECT_TRUE(QFileInfo::exists(programFile("My Subjects/Mine.vfre")));
+
+    // Dropped from the content, a store the learner kept is still theirs.
+    QFile::remove(programFile("My Subjects/Mine.vfre"));
+    QFile::copy(programFile("custom.tpl"), programFile("My Subjects/Sample.vfre"));
+    QDir(fixture.content + "custom").removeRecursively();
+    buildOnce();
+    EXPECT_TRUE(QFileInfo::exists(programFile("My Subjects/Sample.vfre")));
+}
+
 TEST_F(BuilderRun, UnchangedContentSpeaksNothingAgain)
 {
     buildOnce();
