@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QTextCursor>
 
 using platform::ui::twipsToPixels;
 using startup::modMain;
@@ -76,9 +77,13 @@ QString frmSplash::sloganText(const QString& caption25, const QString& productTi
 
 void frmSplash::setStatus(const QString& text) { txtStatus_->setPlainText(text); }
 
+// Inserted at the top rather than rewriting the whole log: start-up writes a
+// line per subject, and rewriting made it grow with the square of their number.
 void frmSplash::addProgressLine(const QString& line)
 {
-    txtStatus_->setPlainText(line + '\n' + txtStatus_->toPlainText());
+    QTextCursor cursor(txtStatus_->document());
+    cursor.movePosition(QTextCursor::Start);
+    cursor.insertText(line + '\n');
 }
 
 frmSplash::ProgressWriter frmSplash::progressWriter()
