@@ -47,8 +47,7 @@ std::vector<UserRecord> UserStore::listUsers() const
 
 AddedUser UserStore::addUser(const ProfileForm& form)
 {
-    const QString hash =
-        form.passwordChoice == PasswordChoice::New ? hashPassword(form.password) : QString();
+    const QString hash = chosenHash(form);
     Store store = Store::open(path_, platform::OpenMode::ReadWrite);
     Transaction transaction(store, TransactionKind::Immediate);
     const bool firstUser = store.query(QStringLiteral("SELECT 1 FROM tblUsers LIMIT 1")).empty();
@@ -64,8 +63,7 @@ AddedUser UserStore::addUser(const ProfileForm& form)
 UserRecord UserStore::updateUser(std::int64_t studentId, const ProfileForm& form)
 {
     const bool keepPassword = form.passwordChoice == PasswordChoice::KeepStored;
-    const QString hash =
-        form.passwordChoice == PasswordChoice::New ? hashPassword(form.password) : QString();
+    const QString hash = chosenHash(form);
     Store store = Store::open(path_, platform::OpenMode::ReadWrite);
     Transaction transaction(store, TransactionKind::Immediate);
     readUser(store, studentId);

@@ -18,7 +18,7 @@ constexpr char kStyle[] = R"css(
     QComboBox QAbstractItemView { background: #ffffff; border: 1px solid #8fb0d3; }
     QComboBox QAbstractItemView::item { border-radius: 6px; }
     QComboBox QAbstractItemView::item:selected { background: #c9dcf2; }
-    QLineEdit { padding: 1px 4px; }
+    QLineEdit { padding: 1px 4px; lineedit-password-character: 42; }
     QListWidget::item:selected { background: #c9dcf2; color: #1f3b5c; border-radius: 4px; }
     QCheckBox { color: #1f3b5c; }
     QPushButton { background: #ffffff; color: #1f3b5c; border: 1px solid #8fb0d3;

@@ -147,6 +147,9 @@ TEST_F(ProfileDialog, TickingOrUntickingEmptiesThePasswordBoxes)
     EXPECT_EQ(dialog.focusWidget(), dialog.txtPassword());
     QTest::keyClicks(dialog.txtPassword(), "owl");
     QTest::keyClicks(dialog.txtPassword2(), "owl");
+    // Every typed character shows as a "*".
+    EXPECT_EQ(dialog.txtPassword()->displayText(), "***");
+    EXPECT_EQ(dialog.txtPassword2()->displayText(), "***");
     clickTickBox(dialog);
     EXPECT_FALSE(dialog.txtPassword()->isVisible());
     clickTickBox(dialog);

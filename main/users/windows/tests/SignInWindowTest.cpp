@@ -161,6 +161,8 @@ TEST_F(SignIn, LearnerWithPasswordSignsInOnlyWithItInAnyLetterCase)
     EXPECT_TRUE(window->txtPassword()->isVisible());
     EXPECT_TRUE(window->lblPassword()->isVisible());
     EXPECT_EQ(window->txtPassword()->echoMode(), QLineEdit::Password);
+    QTest::keyClicks(window->txtPassword(), "owl");
+    EXPECT_EQ(window->txtPassword()->displayText(), "***");
     EXPECT_EQ(window->focusWidget(), window->txtPassword());
 
     for (const char* wrong : {"", "Strasse 9", "Straße9"}) {
