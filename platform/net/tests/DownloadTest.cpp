@@ -24,7 +24,8 @@ QString refusedUrl()
     probe.listen(QHostAddress::LocalHost, 0);
     const quint16 port = probe.serverPort();
     probe.close();
-    return QStringLiteral("http://127.0.0.1:%1/updates/Ver_1_0_0.txt").arg(port);
+    // A path no test serves, in case another test's server takes the port meanwhile.
+    return QStringLiteral("http://127.0.0.1:%1/refused-port").arg(port);
 }
 
 }  // namespace
@@ -44,6 +45,19 @@ TEST(DownloadFile, CompleteBodyArrivesWhole)
     EXPECT_EQ(entries(folder), QStringList({"update.txt"}));
 }
 
+TEST(DownloadFile, ChunkedBodiesAndRedirectsArriveWhole)
+{
+    LoopbackHttpServer server;
+    server.respond("/chunks", "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n"
+                              "5\r\nhello\r\n7\r\n, world\r\n0\r\n\r\n");
+    server.respond("/moved", "HTTP/1.1 301 Moved\r\nLocation: /chunks\r\nContent-Length: 0\r\n\r\n");
+    const QString folder = testsupport::makeFolder("temp");
+    for (const char* path : {"/chunks", "/moved"}) {
+        EXPECT_TRUE(downloadFile(server.url(path), folder + "update.txt")) << path;
+        EXPECT_EQ(testsupport::readFile(folder + "update.txt"), "hello, world") << path;
+    }
+}
+
 TEST(DownloadFile, FailuresGiveFalseAndNoFile)
 {
     LoopbackHttpServer server;
@@ -60,6 +74,9 @@ TEST(DownloadFile, FailuresGiveFalseAndNoFile)
         EXPECT_FALSE(downloadFile(url, folder + "update.txt", 5000)) << url.toStdString();
         EXPECT_TRUE(entries(folder).isEmpty()) << url.toStdString();
     }
+    // A body cut short by the server's close is refused however the close and the
+    // last bytes arrive.
+    for (int i = 0; i < 200; ++i) ASSERT_FALSE(downloadFile(server.url("/chunks"), folder + "update.txt", 5000)) << i;
     server.respond("/ok", LoopbackHttpServer::response(200, "fine"));
     EXPECT_FALSE(downloadFile(server.url("/ok"), folder + "missing/update.txt"));
     EXPECT_TRUE(entries(folder).isEmpty());
