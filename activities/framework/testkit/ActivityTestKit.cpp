@@ -1,10 +1,12 @@
 #include "activities/framework/testkit/ActivityTestKit.h"
 
+#include "activities/framework/config/ActivityConfig.h"
 #include "activities/framework/studylist/HandoffFiles.h"
 #include "platform/store/Store.h"
 #include "tools/schema/Schema.h"
 
 #include <QDataStream>
+#include <QImage>
 #include <QDir>
 #include <QIODevice>
 
@@ -79,6 +81,31 @@ Launch writeLaunch(const QString& tempFolder, int phraseCount, const QString& us
     launch.studyListPath = tempFolder + launch.studyListName;
     studylist::write(launch.studyListPath, list);
     return launch;
+}
+
+QStringList shippedConfigStoreProblems(const QString& storePath, int lastRow)
+{
+    QStringList problems;
+    for (const QString language : {QStringLiteral("English"), QStringLiteral("Spanish")}) {
+        try {
+            const activityconfig::Captions captions = activityconfig::readCaptions(storePath, language);
+            for (int row = 2; row <= lastRow; ++row) {
+                if (captions(row).trimmed().isEmpty())
+                    problems << QStringLiteral("%1 caption row %2 is empty").arg(language).arg(row);
+            }
+            const activityconfig::ButtonPictures pictures = activityconfig::readButtonPictures(storePath, language);
+            for (const QByteArray& bytes : {pictures.normal, pictures.highlighted}) {
+                const QImage picture = QImage::fromData(bytes);
+                if (picture.isNull())
+                    problems << QStringLiteral("a %1 button picture is no picture").arg(language);
+                else if (picture.width() > 160 || picture.height() > 40)
+                    problems << QStringLiteral("a %1 button picture is larger than 160 x 40").arg(language);
+            }
+        } catch (const activityconfig::ConfigError& error) {
+            problems << error.text();
+        }
+    }
+    return problems;
 }
 
 QStringList filesIn(const QString& folder)

@@ -39,6 +39,12 @@ struct Launch {
 Launch writeLaunch(const QString& tempFolder, int phraseCount, const QString& userStorePath,
                    const std::set<int>& silentSlots = {}, const QString& interfaceLanguage = "English");
 
+// What is wrong with a shipped configuration store, one line per fault (none
+// when it is sound): in English and in Spanish, every caption row from 2 to
+// lastRow holds a text, and both button pictures are pictures no larger than the
+// panel draws a button (2400 x 600 twips).
+QStringList shippedConfigStoreProblems(const QString& storePath, int lastRow);
+
 // Regular files in a folder (hidden ones included), by name.
 QStringList filesIn(const QString& folder);
 

@@ -170,7 +170,7 @@ TEST_F(ScrambleWindow, PlaysThroughFromTheInstructionsToTheStoredScore)
 
     // The first phrase: six slots in two groups, 42 seconds.
     EXPECT_EQ(window->lblTranslation()->text(), "translation 1");
-    EXPECT_EQ(window->lblPhrasesleft()->text(), "3  phrases left");
+    EXPECT_EQ(window->lblPhrasesleft()->text(), "3  left to play");
     EXPECT_EQ(window->lblTimer()->text(), "42");
     EXPECT_TRUE(window->Timer1()->isEnabled());
     EXPECT_EQ(window->lblLetter(5)->geometry(), platform::ui::twipsToPixels(window->game()->letterSlots()[5].rect));
@@ -222,7 +222,7 @@ TEST_F(ScrambleWindow, PlaysThroughFromTheInstructionsToTheStoredScore)
     EXPECT_EQ(window->lblPoints()->text(), "39");
     EXPECT_FALSE(window->lblMsg()->isVisible());
     EXPECT_EQ(window->lblTranslation()->text(), "translation 2");
-    EXPECT_EQ(window->lblPhrasesleft()->text(), "2  phrases left");
+    EXPECT_EQ(window->lblPhrasesleft()->text(), "2  left to play");
     EXPECT_EQ(window->lblDrag(3), nullptr);
     EXPECT_EQ(window->lblDrag(0)->pos(), platform::ui::twipsToPixels(jumbler::layout::kLaterTile0));
     snapshot(window.get(), "second-phrase");
