@@ -155,8 +155,9 @@ void frmMain::Get_Settings()
     const QString procedure = QStringLiteral("Get_Settings");
     mRandom.seed(static_cast<quint32>(QTime::currentTime().msecsSinceStartOfDay()));
     // A folder that cannot be made is reported on its own, so the window still
-    // gets its texts.
-    startup::runTrapped(procedure, [] { platform::createFolder(modMain.gDataDir + modMain.gCaptions[10]); });
+    // gets its texts. Without a data folder there is nowhere to make it.
+    if (!modMain.gDataDir.isEmpty())
+        startup::runTrapped(procedure, [] { platform::createFolder(modMain.gDataDir + modMain.gCaptions[10]); });
     startup::runTrapped(procedure, [this] {
         File1.setPath(modMain.gInstalledSubjectsDir);
         File1.refresh();
@@ -224,7 +225,7 @@ bool frmMain::Check_Resolution()
     return goOn;
 }
 
-// Asks the vendor's server once a week whether this version has an update.
+// The last start-up step; the suite does not look for updates yet.
 void frmMain::Check_Weekly_Update() {}
 
 
