@@ -27,7 +27,7 @@ QString storeFailureText(const LoadResult& result, const startup::CaptionTable& 
     QString error = result.errorText;
     // The damaged file is kept, renamed; the learner is told where it went.
     if (result.outcome == LoadOutcome::SetAside)
-        error += QStringLiteral("\nThe file was kept as \"%1\".").arg(result.setAsidePath);
+        error += QLatin1Char('\n') + captions[kCaptionKeptAs] + QLatin1Char(' ') + result.setAsidePath;
     return captions[kCaptionListUnreadable] + QStringLiteral(" Error#001 ") + error +
            QStringLiteral("\n\n") + productTitle + QLatin1Char(' ') + captions[kCaptionWillClose];
 }

@@ -28,6 +28,7 @@ enum UserCaption {
     kCaptionEditPhrase = 111,
     kCaptionListenToPhrase = 112,
     kCaptionErrorHeading = 149,
+    kCaptionKeptAs = 151,
 };
 
 }  // namespace users

@@ -259,7 +259,8 @@ TEST_F(SignIn, UnusableStoreIsReportedAndTheProgramEnds)
         if (QString(c.what) == "not a database") {
             EXPECT_FALSE(QFileInfo::exists(data + "Users.dat"));
             EXPECT_EQ(readFile(data + "Users.dat.bad-2024-03-05"), before);
-            EXPECT_TRUE(text.contains(data + "Users.dat.bad-2024-03-05")) << text.toStdString();
+            EXPECT_TRUE(text.contains("\n" + caption(151) + " " + data + "Users.dat.bad-2024-03-05"))
+                << text.toStdString();
         }
         if (QString(c.what) == "no template") EXPECT_FALSE(QFileInfo::exists(data + "Users.dat"));
     }
