@@ -20,3 +20,20 @@ function(dvl_add_activity_program program library)
   set_target_properties(${program} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${DVL_ACTIVITIES_DIR}")
   install(TARGETS ${program} RUNTIME DESTINATION Lessondesk/Activities)
 endfunction()
+
+# dvl_add_subfolders([FIRST <folders...>]): adds every subfolder of the current
+# folder that has a CMakeLists.txt, the FIRST ones in the order given, then the
+# rest in name order. A folder joins the build once it has its CMakeLists.txt.
+function(dvl_add_subfolders)
+  cmake_parse_arguments(ARG "" "" "FIRST" ${ARGN})
+  file(GLOB folders LIST_DIRECTORIES true RELATIVE "${CMAKE_CURRENT_SOURCE_DIR}" "${CMAKE_CURRENT_SOURCE_DIR}/*")
+  list(SORT folders)
+  if(ARG_FIRST)
+    list(REMOVE_ITEM folders ${ARG_FIRST})
+  endif()
+  foreach(folder IN LISTS ARG_FIRST folders)
+    if(EXISTS "${CMAKE_CURRENT_SOURCE_DIR}/${folder}/CMakeLists.txt")
+      add_subdirectory(${folder})
+    endif()
+  endforeach()
+endfunction()
