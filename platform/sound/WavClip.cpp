@@ -19,18 +19,18 @@ std::optional<PcmClip> convertWav(const QByteArray& wav, const PcmFormat& target
     SDL_RWops* source = SDL_RWFromConstMem(wav.constData(), static_cast<int>(wav.size()));
     if (!source)
         return std::nullopt;
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec sourceFormat{};
     Uint8* rawBuffer = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV_RW(source, 1, &spec, &rawBuffer, &length))
+    if (!SDL_LoadWAV_RW(source, 1, &sourceFormat, &rawBuffer, &length))
         return std::nullopt;
     const std::unique_ptr<Uint8, WavDeleter> decoded(rawBuffer);
 
     // The converter, not an audio stream: streams of this SDL drop the last
     // few hundred frames of a resampled sound when flushed.
     SDL_AudioCVT converter;
-    if (SDL_BuildAudioCVT(&converter, spec.format, spec.channels, spec.freq, target.format,
-                          static_cast<Uint8>(target.channels), target.frequency)
+    if (SDL_BuildAudioCVT(&converter, sourceFormat.format, sourceFormat.channels, sourceFormat.freq,
+                          target.format, static_cast<Uint8>(target.channels), target.frequency)
         < 0)
         return std::nullopt;
     QByteArray work(static_cast<qsizetype>(length) * converter.len_mult, Qt::Uninitialized);
