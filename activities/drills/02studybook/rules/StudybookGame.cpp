@@ -44,8 +44,8 @@ ShuffleStep StudybookGame::shuffleTick()
     if (!shuffling_)
         return step;
     for (ChoiceLabel& label : labels_) {
-        label.text = translations_[below(random_(), phraseCount())];
-        label.color = below(random_(), kShuffleColors) + 1;
+        label.text = translations_[activity::below(random_(), phraseCount())];
+        label.color = activity::below(random_(), kShuffleColors) + 1;
     }
     step.playShuffleSound = shuffleTicks_ == 1;
     if (++shuffleTicks_ >= kShuffleTicks) {
@@ -64,7 +64,7 @@ void StudybookGame::Deal_Choices()
     for (int j = 0; j < phraseCount(); ++j)
         left.push_back(j);
     for (ChoiceLabel& label : labels_) {
-        const int drawn = below(random_(), static_cast<int>(left.size()));
+        const int drawn = activity::below(random_(), static_cast<int>(left.size()));
         label.text = translations_[left[drawn]];
         left.erase(left.begin() + drawn);
     }

@@ -8,8 +8,8 @@
 //
 // No widgets here: the window forwards its timer ticks, picks and pointer moves
 // and draws the labels this class describes.
-#include "activities/drills/02studybook/rules/RandomSource.h"
 #include "activities/framework/elapsed/ElapsedTime.h"
+#include "activities/framework/random/RandomSource.h"
 
 #include <QString>
 
@@ -18,6 +18,9 @@
 #include <vector>
 
 namespace studybook {
+
+using activity::RandomSource;
+using activity::seededRandomSource;
 
 // The time of day the clock reads.
 using TimeOfDayClock = std::function<elapsed::TimeOfDay()>;

@@ -3,26 +3,10 @@
 #include "activities/puzzles/05jumbler/model/PhraseLetters.h"
 
 #include <algorithm>
-#include <memory>
-#include <random>
 
 namespace jumbler {
 
-RandomSource systemRandom()
-{
-    auto engine = std::make_shared<std::mt19937_64>(std::random_device{}());
-    return [engine] { return std::uniform_real_distribution<double>(0.0, 1.0)(*engine); };
-}
-
 namespace {
-
-// Int(value x count), kept within 0..count-1.
-int below(const RandomSource& random, int count)
-{
-    if (count < 1)
-        return 0;
-    return std::clamp(static_cast<int>(random() * count), 0, count - 1);
-}
 
 // The index of the k-th false entry of marks.
 int nthFree(const std::vector<bool>& marks, int k)
@@ -37,7 +21,7 @@ int nthFree(const std::vector<bool>& marks, int k)
 }  // namespace
 
 ScrambleGame::ScrambleGame(std::vector<ScramblePhrase> phrases, RandomSource random)
-    : phrases_(std::move(phrases)), random_(random ? std::move(random) : systemRandom())
+    : phrases_(std::move(phrases)), random_(random ? std::move(random) : seededRandomSource())
 {
 }
 
@@ -64,7 +48,7 @@ void ScrambleGame::newGame()
 int ScrambleGame::pickUndealtPhrase()
 {
     // Drawn among the phrases not yet dealt, each as likely as the others.
-    const int index = nthFree(dealt_, below(random_, remaining_));
+    const int index = nthFree(dealt_, activity::below(random_(), remaining_));
     dealt_[static_cast<std::size_t>(index)] = true;
     return index;
 }
@@ -99,7 +83,7 @@ void ScrambleGame::deal()
     for (int i = 0; i < count; ++i) {
         LetterTile& tile = tiles_[static_cast<std::size_t>(i)];
         tile.rect = tile.home = board.tileRects[static_cast<std::size_t>(i)];
-        const int chosen = nthFree(taken, below(random_, count - i));
+        const int chosen = nthFree(taken, activity::below(random_(), count - i));
         taken[static_cast<std::size_t>(chosen)] = true;
         tiles_[static_cast<std::size_t>(chosen)].letter = letters[i];
     }

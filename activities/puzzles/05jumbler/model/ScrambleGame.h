@@ -1,5 +1,6 @@
 #pragma once
 
+#include "activities/framework/random/RandomSource.h"
 #include "activities/puzzles/05jumbler/model/BoardLayout.h"
 
 #include <QPoint>
@@ -7,17 +8,13 @@
 #include <QString>
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <vector>
 
 namespace jumbler {
 
-// Random values in [0, 1).
-using RandomSource = std::function<double()>;
-
-// A source seeded once from the system's entropy.
-RandomSource systemRandom();
+using activity::RandomSource;
+using activity::seededRandomSource;
 
 inline constexpr int kSecondsPerLetter = 7;
 // The right-answer flash shows palette colours 0 to 15, one a tick.

@@ -3,9 +3,10 @@
 #include <cstdint>
 #include <functional>
 
-namespace studybook {
+namespace activity {
 
-// Random values in [0, 1). The game draws from one source for its whole run.
+// Random values in [0, 1). An activity's game draws from one source for its
+// whole run; tests inject a scripted or fixed-seed source.
 using RandomSource = std::function<double()>;
 
 // A source seeded once from the system's entropy.
@@ -16,4 +17,4 @@ RandomSource seededRandomSource(std::uint64_t seed);
 // Int(value * count): a whole number in 0..count-1 (0 when count < 1).
 int below(double value, int count);
 
-}  // namespace studybook
+}  // namespace activity

@@ -1,10 +1,10 @@
-#include "activities/drills/02studybook/rules/RandomSource.h"
+#include "activities/framework/random/RandomSource.h"
 
 #include <algorithm>
 #include <memory>
 #include <random>
 
-namespace studybook {
+namespace activity {
 
 RandomSource seededRandomSource(std::uint64_t seed)
 {
@@ -22,4 +22,4 @@ int below(double value, int count)
     return std::clamp(static_cast<int>(value * count), 0, count - 1);
 }
 
-}  // namespace studybook
+}  // namespace activity
