@@ -21,11 +21,6 @@ struct ActivityContent {
     CaptionTable captions;
     ButtonPictures english;
     ButtonPictures spanish;
-
-    const ButtonPictures& pictures(Language language) const
-    {
-        return language == Language::English ? english : spanish;
-    }
 };
 
 // Every folder under content/activities/ (none yet is fine), in name order.

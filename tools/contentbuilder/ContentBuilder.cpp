@@ -32,7 +32,6 @@ const QString kActivitiesFolder = QStringLiteral("Activities");
 // Everything read from content/, checked before anything is written.
 struct Content {
     TemplateContent templateContent;
-    QStringList templateSources;
     std::vector<SubjectSet> subjectSets;
     std::vector<CustomStoreContent> customStores;
     std::vector<ActivityContent> activities;
@@ -68,10 +67,7 @@ Content readContent(const BuildOptions& options)
     const QDir root(options.contentFolder);
     if (!root.exists()) throw ContentError(options.contentFolder, "the content folder does not exist");
     Content content;
-    const QString templateFolder = root.filePath("template");
-    content.templateContent = readTemplateContent(templateFolder);
-    for (const char* name : {"captions.json", "messages.json", "tips.json", "menu.json"})
-        content.templateSources << templateFolder + "/" + name;
+    content.templateContent = readTemplateContent(root.filePath("template"));
 
     const CaptionTable& captions = content.templateContent.captions;
     content.subjectsFolder = dataCaption(captions, kSubjectsFolderRow, options.language, "subjects folder");
@@ -124,7 +120,7 @@ Recordings recordSubjects(const Content& content, const BuildOptions& options, B
 
 void writeTemplates(OutputFolder& out, const Content& content)
 {
-    out.make(kTemplateStore, content.templateSources, [&](const QString& path) {
+    out.make(kTemplateStore, content.templateContent.sources, [&](const QString& path) {
         buildStore(path, [&](platform::Store& store) { fillTemplateStore(store, content.templateContent); });
     });
     out.make(kCustomTemplate, {}, [](const QString& path) {

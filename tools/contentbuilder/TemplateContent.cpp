@@ -79,11 +79,12 @@ QMap<QString, QStringList> readTips(const QString& path)
 TemplateContent readTemplateContent(const QString& folder)
 {
     TemplateContent content;
-    content.captions = readCaptionTable(folder + "/captions.json");
+    const auto source = [&](const QString& name) { return content.sources.emplace_back(folder + "/" + name); };
+    content.captions = readCaptionTable(source("captions.json"));
     checkMainProgramCaptions(content.captions);
-    content.messages = readLinkedTexts(folder + "/messages.json", "messages", false);
-    content.tips = readTips(folder + "/tips.json");
-    content.menu = readLinkedTexts(folder + "/menu.json", "menu", true);
+    content.messages = readLinkedTexts(source("messages.json"), "messages", false);
+    content.tips = readTips(source("tips.json"));
+    content.menu = readLinkedTexts(source("menu.json"), "menu", true);
     return content;
 }
 

@@ -24,6 +24,7 @@ struct TemplateContent {
     std::vector<LinkedText> messages;
     QMap<QString, QStringList> tips;  // program code -> its tips, every code the same count
     std::vector<LinkedText> menu;
+    QStringList sources;  // the files it was read from
 };
 
 // Reads captions.json, messages.json, tips.json and menu.json from the folder.
