@@ -95,8 +95,8 @@ QByteArray SpeechRecorder::record(const QString& text, const QString& voice)
 QByteArray SpeechRecorder::speak(const QString& text, const QString& voice, const QString& workName) const
 {
     const QString what = "\"" + text + "\"";
-    const QString spoken = cacheFolder_ + "/.contentbuilder-spoken-" + workName + ".wav";
-    const QString shaped = cacheFolder_ + "/.contentbuilder-shaped-" + workName + ".wav";
+    const QString spoken = cacheFolder_ + "/" + kTemporaryPrefix + "spoken-" + workName + ".wav";
+    const QString shaped = cacheFolder_ + "/" + kTemporaryPrefix + "shaped-" + workName + ".wav";
     struct Cleanup {
         QStringList files;
         ~Cleanup()
