@@ -62,8 +62,7 @@ std::chrono::milliseconds SdlAudioDevice::queued() const
 {
     if (state_ != State::Open)
         return std::chrono::milliseconds{0};
-    const qint64 frames = SDL_GetQueuedAudioSize(device_) / format_.bytesPerFrame();
-    return std::chrono::milliseconds((frames * 1000 + format_.frequency - 1) / format_.frequency);
+    return format_.duration(SDL_GetQueuedAudioSize(device_) / format_.bytesPerFrame());
 }
 
 }  // namespace platform::sound

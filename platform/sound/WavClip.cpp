@@ -45,8 +45,7 @@ std::optional<PcmClip> convertWav(const QByteArray& wav, const PcmFormat& target
     const int frameBytes = target.bytesPerFrame();
     PcmClip clip;
     clip.samples = work.left(converted - converted % frameBytes);
-    const qint64 frames = clip.samples.size() / frameBytes;
-    clip.duration = std::chrono::milliseconds((frames * 1000 + target.frequency - 1) / target.frequency);
+    clip.duration = target.duration(clip.samples.size() / frameBytes);
     return clip;
 }
 

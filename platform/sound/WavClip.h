@@ -16,6 +16,11 @@ struct PcmFormat {
     int channels = 2;
 
     int bytesPerFrame() const { return SDL_AUDIO_BITSIZE(format) / 8 * channels; }
+    // How long that many frames play, rounded up to whole milliseconds.
+    std::chrono::milliseconds duration(qint64 frames) const
+    {
+        return std::chrono::milliseconds((frames * 1000 + frequency - 1) / frequency);
+    }
 };
 
 // A sound decoded and converted to one device format, ready to queue.
