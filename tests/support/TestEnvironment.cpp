@@ -32,4 +32,8 @@ QByteArray readFile(const QString& path)
 
 QString soundRecordFile() { return sandboxDir() + "/sound-record.txt"; }
 
+QString programDir() { return qEnvironmentVariable("DVL_PROGRAM_DIR"); }
+
+QString sourceDir() { return qEnvironmentVariable("DVL_SOURCE_DIR"); }
+
 }  // namespace testsupport

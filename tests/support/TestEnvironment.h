@@ -17,4 +17,9 @@ QByteArray readFile(const QString& path);
 // The file that the recording sound backend appends to in this process.
 QString soundRecordFile();
 
+// The program folder the build made and the source tree (DVL_PROGRAM_DIR and
+// DVL_SOURCE_DIR; both end without "/").
+QString programDir();
+QString sourceDir();
+
 }  // namespace testsupport

@@ -1,6 +1,5 @@
 #include "ContentFixture.h"
 
-#include "BuildPaths.h"
 #include "TestEnvironment.h"
 
 #include <QDir>
@@ -17,7 +16,7 @@ namespace {
 
 QString sourceContent(const QString& relative)
 {
-    return sourceFolder() + "/content/" + relative;
+    return testsupport::sourceDir() + "/content/" + relative;
 }
 
 void copySource(const QString& relative, const QString& contentFolder)

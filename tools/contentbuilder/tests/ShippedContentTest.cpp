@@ -1,6 +1,5 @@
 // Checks the program folder the build made (DVL_PROGRAM_DIR): what the programs read
 // from the shipped stores must be there in both languages.
-#include "BuildPaths.h"
 #include "RequiredCaptions.h"
 #include "WaveFile.h"
 #include "TestEnvironment.h"
@@ -21,7 +20,7 @@ using platform::Store;
 
 namespace {
 
-QString programFolder() { return builtProgramFolder() + "/"; }
+QString programFolder() { return testsupport::programDir() + "/"; }
 
 Store openShipped(const QString& relative)
 {
