@@ -148,6 +148,7 @@ void ActivityWindow::deleteTempSounds() const
 
 void ActivityWindow::unloadActivity()
 {
+    ending_ = true;
     deleteTempSounds();
     platform::ui::endProgram(0);
 }
@@ -175,11 +176,13 @@ ScoreRequest ActivityWindow::scoreRequest(int top10Row, int beginRow, const QStr
 
 void ActivityWindow::saveNumberScore(std::int64_t score, int top10Row, int beginRow, const QString& numberSuffix)
 {
+    ending_ = true;
     finishScore(Save_Score(scoreRequest(top10Row, beginRow, numberSuffix), score));
 }
 
 void ActivityWindow::saveTimeScore(const QString& elapsed, int top10Row, int beginRow)
 {
+    ending_ = true;
     finishScore(Save_Score(scoreRequest(top10Row, beginRow, {}), elapsed));
 }
 

@@ -99,6 +99,10 @@ protected:
     // The score request filled from the study and the captions (for overrides).
     ScoreRequest scoreRequest(int top10Row, int beginRow, const QString& numberSuffix) const;
 
+    // True once the activity is ending: its score is being saved or it is being
+    // unloaded. No game handler goes on after that.
+    bool ending() const { return ending_; }
+
     // Closing the window unloads the activity.
     void closeEvent(QCloseEvent* event) override;
 
@@ -110,6 +114,7 @@ private:
     ActivitySetup setup_;
     ActivityEnvironment environment_;
     bool copiesMade_ = false;
+    bool ending_ = false;
 };
 
 }  // namespace activity

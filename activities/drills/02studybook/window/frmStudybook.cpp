@@ -174,7 +174,7 @@ void frmStudybook::startGame() { Start_Round(); }
 
 void frmStudybook::Start_Round()
 {
-    if (!game_ || closing_)
+    if (!game_ || ending())
         return;
     game_->Start_Round();
     showPhrasesLeft();
@@ -183,7 +183,7 @@ void frmStudybook::Start_Round()
 
 void frmStudybook::Timer3_Timer()
 {
-    if (!game_ || closing_)
+    if (!game_ || ending())
         return;
     const ShuffleStep step = game_->shuffleTick();
     Timer3_->setEnabled(game_->shuffling());
@@ -202,7 +202,7 @@ void frmStudybook::timTimer_Timer()
 
 void frmStudybook::lblPhrase_Click(int index)
 {
-    if (!game_ || closing_)
+    if (!game_ || ending())
         return;
     const PickOutcome outcome = game_->pick(index);
     if (outcome.result == PickResult::Ignored)
@@ -216,7 +216,7 @@ void frmStudybook::lblPhrase_Click(int index)
     } else {
         shared::Play_Wave_Resource(QStringLiteral("Bonus"), shared::kSoundAsync);
     }
-    if (closing_)
+    if (ending())
         return;
     showPhrasesLeft();
     if (outcome.result == PickResult::Finished) {
@@ -237,7 +237,7 @@ void frmStudybook::finish()
     message.lblAnswer()->setText(QStringLiteral("\n") + mCaptions(kFinishText));
     message.lblOK()->setText(QStringLiteral("\n") + mCaptions(kOkText));
     message.showModal();
-    if (closing_)
+    if (ending())
         return;
     saveTimeScore(game_->clockText(), kTop10, kOkText);
 }
@@ -339,14 +339,13 @@ void frmStudybook::setHearAgainBold(bool bold)
     lblHearAgain_->setFont(font);
 }
 
-bool frmStudybook::picksTaken() const { return game_ && !closing_ && game_->acceptsPicks(); }
+bool frmStudybook::picksTaken() const { return game_ && !ending() && game_->acceptsPicks(); }
 
 void frmStudybook::paintEvent(QPaintEvent*) { shared::TileBackground(*this, background_); }
 
 void frmStudybook::closeEvent(QCloseEvent* event)
 {
     // Nothing ticks or plays once the window is closing.
-    closing_ = true;
     Timer3_->setEnabled(false);
     timTimer_->setEnabled(false);
     ActivityWindow::closeEvent(event);

@@ -78,7 +78,6 @@ private:
 
     RandomSource random_;
     std::unique_ptr<StudybookGame> game_;
-    bool closing_ = false;
 
     platform::ui::ControlArray<ClickLabel> lblPhrase_;
     ClickLabel* lblHearAgain_;

@@ -32,6 +32,7 @@ constexpr std::int64_t kActivityPid = 7070;
 class ProbeActivity : public ActivityWindow {
 public:
     using ActivityWindow::ActivityWindow;
+    using ActivityWindow::ending;
     QStringList calls;
     bool passOwnCheck = true;
     QStringList instructionTexts;  // caption, button, title, body as shown
@@ -111,10 +112,12 @@ TEST_F(StartActivity, RunsTheCommonSequenceAndHandsOverToTheGame)
     // A phrase whose sound is missing is still studied; its copy simply does not exist.
     EXPECT_EQ(window.mPhrases[2].sound, copyPath(2));
     EXPECT_FALSE(QFileInfo::exists(copyPath(2)));
+    EXPECT_FALSE(window.ending());
 
     // Closing the window deletes this program's copies and nothing of the main program's.
     window.close();
     EXPECT_EQ(endCodes, std::vector<int>{0});
+    EXPECT_TRUE(window.ending());
     QStringList left = activitytest::filesIn(environment.tempFolder);
     QStringList mainFiles{studylist::soundFileName(activitytest::kMainPid, 1),
                           studylist::soundFileName(activitytest::kMainPid, 3), launch.studyListName};
@@ -222,15 +225,20 @@ TEST_F(StartActivity, AScoreIsKeptShownAndEndsTheActivity)
     ASSERT_TRUE(window.Start_Activity({launch.studyListName}, environment));
 
     QStringList shown;
+    bool endingWhileShown = false;
     QTimer::singleShot(0, [&] {
         auto* scores = qobject_cast<frmScores*>(QApplication::activeModalWidget());
         ASSERT_NE(scores, nullptr);
+        endingWhileShown = window.ending();
         for (auto* label : scores->findChildren<QLabel*>()) shown << label->text();
         scores->close();  // the close box slides the window out as OK does
         for (int tick = 0; scores->isVisible() && tick < 1000; ++tick) emit scores->Timer1()->timeout();
     });
+    EXPECT_FALSE(window.ending());
     window.saveNumberScore(80, 8, 7, "%");
     EXPECT_EQ(endCodes, std::vector<int>{0});
+    // No game handler runs while the score window is up.
+    EXPECT_TRUE(endingWhileShown);
     EXPECT_TRUE(shown.contains("caption 8"));
     EXPECT_FALSE(QFileInfo::exists(copyPath(1)));
     const auto rows = platform::Store::open(store, platform::OpenMode::ReadOnly)

@@ -375,7 +375,6 @@ void frmScramble::Add_Time_Bonus()
         showCounters();
         Timer1_->setEnabled(false);
         Timer3_->setEnabled(false);
-        ending_ = true;
         saveNumberScore(game_->points(), kTop10, kContinue, QStringLiteral(" ") + mCaptions(kPointsWord));
         return;
     }
@@ -392,7 +391,6 @@ void frmScramble::paintEvent(QPaintEvent*)
 
 void frmScramble::closeEvent(QCloseEvent* event)
 {
-    ending_ = true;
     Timer1_->setEnabled(false);
     Timer3_->setEnabled(false);
     ActivityWindow::closeEvent(event);

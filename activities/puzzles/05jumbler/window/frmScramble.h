@@ -79,14 +79,13 @@ private:
     void timeUp();
     void Add_Time_Bonus();
 
-    // False once the activity is ending: no handler goes on after that.
-    bool running() const { return !ending_ && game_; }
+    // A game is on and the activity is not ending.
+    bool running() const { return !ending() && game_; }
 
     RandomSource random_;
     std::unique_ptr<ScrambleGame> game_;
     ScrambleBoard board_;
     QPixmap background_;
-    bool ending_ = false;
 
     // The tile being dragged, the round it belongs to and where the pointer took it.
     int dragTile_ = -1;
