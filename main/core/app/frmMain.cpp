@@ -18,13 +18,11 @@
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
-#include <QTime>
 
 #include <stdexcept>
 
@@ -153,7 +151,6 @@ void frmMain::Show_Splash()
 void frmMain::Get_Settings()
 {
     const QString procedure = QStringLiteral("Get_Settings");
-    mRandom.seed(static_cast<quint32>(QTime::currentTime().msecsSinceStartOfDay()));
     // A folder that cannot be made is reported on its own, so the window still
     // gets its texts. Without a data folder there is nowhere to make it.
     if (!modMain.gDataDir.isEmpty())
@@ -175,9 +172,7 @@ void frmMain::Get_Settings()
 
         if (splash_) splash_->setStatus(modMain.gCaptions[12] + ".  " + modMain.gCaptions[13]);
 
-        mTipIndex = 0;
         mPendingText = modMain.gCaptions[63];
-        mPendingLink.clear();
 
         picMenu->move(platform::ui::twipsToPixelsX(100) - picMenu->width(), picMenu->y());
 

@@ -14,7 +14,6 @@
 
 #include <QPixmap>
 #include <QPointer>
-#include <QRandomGenerator>
 #include <QWidget>
 
 #include <memory>
@@ -136,10 +135,7 @@ private:
     FileList File1;
     FileList File2;
     int mLastActivity = -1;
-    int mTipIndex = 0;
     QString mPendingText;
-    QString mPendingLink;
-    QRandomGenerator mRandom;
     templatestore::SystemMessages messages_;
     templatestore::Tips tips_;
     int mMenuLast = -1;
