@@ -77,9 +77,7 @@ ActivityPanel::ActivityPanel(QWidget* holder)
     lblMoreActs_->setObjectName(QStringLiteral("lblMoreActs"));
     lblMoreActs_->setCursor(Qt::PointingHandCursor);
     lblMoreActs_->setFocusPolicy(Qt::TabFocus);
-    QFont font = lblMoreActs_->font();
-    font.setPointSize(10);
-    lblMoreActs_->setFont(font);
+    platform::ui::setFontPoints(lblMoreActs_, 10);
     lblMoreActs_->installEventFilter(this);
 
     if (holder_) {

@@ -4,6 +4,7 @@
 
 #include "main/core/startup/ModMain.h"
 #include "main/users/windows/frmLogin.h"
+#include "platform/ui/PlainLabel.h"
 
 #include <QAction>
 #include <QLabel>
@@ -52,9 +53,7 @@ void frmMain::setPhraseMenuCaptions(const QString& edit, const QString& listen)
 
 void frmMain::setWelcome(const QString& text)
 {
-    QFont font = lblMsg->font();
-    font.setPointSize(12);
-    lblMsg->setFont(font);
+    platform::ui::setFontPoints(lblMsg, 12);
     lblMsg->setText(text);
 }
 
