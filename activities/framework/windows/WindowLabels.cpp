@@ -4,9 +4,9 @@
 
 namespace activity {
 
-QLabel* makeWindowLabel(QWidget* parent, const char* objectName, int points, bool bold)
+QLabel* makeWindowLabel(QWidget* parent, const char* objectName, int points, bool bold, Qt::Alignment alignment)
 {
-    return platform::ui::makePlainLabel(parent, QLatin1String(objectName), points, bold, Qt::AlignCenter);
+    return platform::ui::makePlainLabel(parent, QLatin1String(objectName), points, bold, alignment);
 }
 
 }  // namespace activity

@@ -5,6 +5,7 @@
 #include "activities/drills/02studybook/window/StudybookPictures.h"
 #include "activities/framework/windows/CenterForm.h"
 #include "activities/framework/windows/ShapeButton.h"
+#include "activities/framework/windows/WindowLabels.h"
 #include "activities/framework/windows/frmMsg.h"
 #include "main/core/shared/Sound.h"
 #include "main/core/shared/TileBackground.h"
@@ -41,11 +42,6 @@ elapsed::TimeOfDay timeOfDayNow()
     return elapsed::TimeOfDay::fromTime(platform::ui::activeClock().now().time());
 }
 
-QLabel* makeLabel(QWidget* parent, const char* name, int points, bool bold, Qt::Alignment alignment)
-{
-    return platform::ui::makePlainLabel(parent, QString::fromLatin1(name), points, bold, alignment);
-}
-
 void setTextColor(QWidget* widget, const QColor& color)
 {
     QPalette palette = widget->palette();
@@ -69,11 +65,11 @@ frmStudybook::frmStudybook(RandomSource random, QWidget* parent)
       random_(std::move(random)),
       lblPhrase_(new ClickLabel(this)),
       lblHearAgain_(new ClickLabel(this)),
-      lblInstructions_(makeLabel(this, "lblInstructions", 11, false, Qt::AlignLeft | Qt::AlignVCenter)),
-      lblSubject_(makeLabel(this, "lblSubject", 16, true, Qt::AlignLeft | Qt::AlignVCenter)),
-      lblElapsedTime_(makeLabel(this, "lblElapsedTime", 11, true, Qt::AlignHCenter | Qt::AlignVCenter)),
-      lblTimer_(makeLabel(this, "lblTimer", 20, true, Qt::AlignHCenter | Qt::AlignVCenter)),
-      lblPhrasesLeft_(makeLabel(this, "lblPhrasesLeft", 11, false, Qt::AlignHCenter | Qt::AlignVCenter)),
+      lblInstructions_(activity::makeWindowLabel(this, "lblInstructions", 11, false, Qt::AlignLeft | Qt::AlignVCenter)),
+      lblSubject_(activity::makeWindowLabel(this, "lblSubject", 16, true, Qt::AlignLeft | Qt::AlignVCenter)),
+      lblElapsedTime_(activity::makeWindowLabel(this, "lblElapsedTime", 11, true)),
+      lblTimer_(activity::makeWindowLabel(this, "lblTimer", 20, true)),
+      lblPhrasesLeft_(activity::makeWindowLabel(this, "lblPhrasesLeft", 11, false)),
       timTimer_(new platform::ui::Timer(kClockIntervalMs, false, this)),
       Timer3_(new platform::ui::Timer(kShuffleIntervalMs, false, this)),
       background_(studybookBackground())
