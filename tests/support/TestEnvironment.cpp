@@ -30,6 +30,11 @@ QByteArray readFile(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+QStringList entries(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
+}
+
 QString soundRecordFile() { return sandboxDir() + "/sound-record.txt"; }
 
 QString programDir() { return qEnvironmentVariable("DVL_PROGRAM_DIR"); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace testsupport {
 
@@ -13,6 +14,10 @@ QString makeFolder(const QString& name);
 // Writes bytes to a file (creating parent folders); returns its path.
 QString writeFile(const QString& path, const QByteArray& bytes);
 QByteArray readFile(const QString& path);
+
+// Every entry of a folder, hidden ones included, in name order; empty when the
+// folder is missing.
+QStringList entries(const QString& folder);
 
 // The file that the recording sound backend appends to in this process.
 QString soundRecordFile();

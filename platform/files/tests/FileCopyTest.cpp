@@ -15,6 +15,7 @@ using namespace platform;
 namespace {
 
 using namespace filetest;
+using testsupport::entries;
 
 // A folder as shipped: read-only files, a read-only subfolder, a link.
 QString makeShippedFolder(const QString& name)

@@ -2,9 +2,7 @@
 
 #include "platform/files/FileError.h"
 
-#include <QDir>
 #include <QFile>
-#include <QStringList>
 
 #include <gtest/gtest.h>
 
@@ -20,12 +18,6 @@ inline mode_t modeOf(const QString& path)
 }
 
 inline void setMode(const QString& path, mode_t mode) { ::chmod(QFile::encodeName(path).constData(), mode); }
-
-// Everything in folder, hidden names included, in name order.
-inline QStringList entries(const QString& folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
-}
 
 // The FileError fn throws; fails the test when it throws none.
 template <typename Fn>

@@ -14,7 +14,7 @@
 
 using namespace platform;
 
-using filetest::entries;
+using testsupport::entries;
 
 TEST(FileExists, OnlyExistingFilesNoWildcards)
 {

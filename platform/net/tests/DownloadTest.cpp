@@ -3,20 +3,15 @@
 #include "LoopbackHttpServer.h"
 #include "TestEnvironment.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QTcpServer>
 
 #include <gtest/gtest.h>
 
 using platform::downloadFile;
+using testsupport::entries;
 
 namespace {
-
-QStringList entries(const QString& folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-}
 
 QString refusedUrl()
 {

@@ -1,22 +1,12 @@
 #include "StoreFixture.h"
 #include "TestEnvironment.h"
 
-#include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
 
 using namespace platform;
 using storetest::thrownBy;
-
-namespace {
-
-QStringList folderEntries(const QString& folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-}
-
-}  // namespace
 
 TEST(StoreOpen, MissingFileOrFolderFailsAndCreatesNothing)
 {
@@ -29,7 +19,7 @@ TEST(StoreOpen, MissingFileOrFolderFailsAndCreatesNothing)
             EXPECT_TRUE(e.text().contains(path)) << e.what();
         }
     }
-    EXPECT_TRUE(folderEntries(folder).isEmpty());
+    EXPECT_TRUE(testsupport::entries(folder).isEmpty());
 }
 
 TEST(StoreOpen, FileThatIsNotAStoreIsReportedAndLeftAlone)
