@@ -9,6 +9,7 @@
 #include "main/users/windows/UserWindowKit.h"
 #include "main/users/windows/frmNewUser.h"
 #include "platform/ui/MessageBox.h"
+#include "platform/ui/PlainLabel.h"
 #include "platform/ui/Twips.h"
 
 #include <QCloseEvent>
@@ -44,9 +45,7 @@ void frmLogin::buildControls()
     applyUserWindowStyle(*this);
 
     lblInstructions_ = makeLabel(this, "lblInstructions", {300, 180, 6000, 600});
-    QFont instructionFont = lblInstructions_->font();
-    instructionFont.setPointSize(10);
-    lblInstructions_->setFont(instructionFont);
+    platform::ui::setFontPoints(lblInstructions_, 10);
     ListView1_ = place(new UserList(this), "ListView1", {300, 840, 6000, 3000});
     lblPassword_ = makeLabel(this, "lblPassword", {300, 3990, 1500, 420});
     txtPassword_ = place(new QLineEdit(this), "txtPassword", {1860, 4020, 2700, 360});
