@@ -38,6 +38,20 @@ void showUser(QListWidgetItem& item, const UserRecord& user)
     item.setData(kIconRole, user.icon);
 }
 
+// A new item showing the user; the administrator's name is bold.
+QListWidgetItem* userItem(const UserRecord& user, bool administrator)
+{
+    auto* item = new UserItem;
+    showUser(*item, user);
+    item->setData(kAdministratorRole, administrator);
+    if (administrator) {
+        QFont font = item->font();
+        font.setBold(true);
+        item->setFont(font);
+    }
+    return item;
+}
+
 }  // namespace
 
 UserList::UserList(QWidget* parent) : QListWidget(parent)
@@ -56,19 +70,18 @@ void UserList::setUsers(const std::vector<UserRecord>& users)
 {
     setSortingEnabled(false);
     clear();
-    for (std::size_t i = 0; i < users.size(); ++i) addUser(users[i], i == 0);
+    if (users.empty()) return;
+    // Every item goes in first; the list is sorted once.
+    QListWidgetItem* administrator = userItem(users.front(), true);
+    addItem(administrator);
+    for (std::size_t i = 1; i < users.size(); ++i) addItem(userItem(users[i], false));
+    sortItems();
+    setCurrentItem(administrator);
 }
 
 void UserList::addUser(const UserRecord& user, bool administrator)
 {
-    auto* item = new UserItem;
-    showUser(*item, user);
-    item->setData(kAdministratorRole, administrator);
-    if (administrator) {
-        QFont font = item->font();
-        font.setBold(true);
-        item->setFont(font);
-    }
+    QListWidgetItem* item = userItem(user, administrator);
     addItem(item);
     sortItems();
     if (!currentItem()) setCurrentItem(item);
