@@ -32,13 +32,6 @@ struct Result {
         return Result{Outcome::Refused, T{}, caption, std::move(text)};
     }
     static Result failed(QString text) { return Result{Outcome::Failed, T{}, 0, std::move(text)}; }
-
-    // The same refusal or failure for an operation with another value type.
-    template <typename U>
-    static Result from(const Result<U>& other)
-    {
-        return Result{other.outcome, T{}, other.caption, other.message};
-    }
 };
 
 // Runs work (which gives a Result<T>), turning an exception into a failure that
