@@ -42,7 +42,6 @@ public:
     // The saved row once OK has succeeded (firstUser: the store held no user
     // before, so this one administers).
     const std::optional<users::AddedUser>& saved() const { return saved_; }
-    users::ProfileMode mode() const { return setup_.mode; }
 
     QLineEdit* txtFirst() const { return txtFirst_; }
     QLineEdit* txtLast() const { return txtLast_; }
