@@ -8,9 +8,7 @@
 #include "main/users/windows/frmLogin.h"
 #include "main/users/windows/frmNewUser.h"
 #include "platform/files/FileCopy.h"
-#include "platform/store/Store.h"
 #include "platform/ui/Application.h"
-#include "tools/schema/Schema.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
