@@ -8,6 +8,7 @@
 
 #include <QFileInfo>
 
+#include <functional>
 #include <stdexcept>
 
 namespace activity {

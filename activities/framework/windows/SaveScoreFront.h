@@ -2,12 +2,12 @@
 
 // Storing a finished game's result and showing the kept results: the front of
 // the top-ten rule of scores/ that every scoring activity calls.
+#include "activities/framework/random/RandomSource.h"
 #include "activities/framework/windows/ScoreList.h"
 
 #include <QString>
 
 #include <cstdint>
-#include <functional>
 
 namespace activity {
 
@@ -22,7 +22,7 @@ struct ScoreRequest {
     QString numberSuffix;       // appended to number score cells (" points", "%", or none)
     QString interfaceLanguage;  // for the built-in failure text
     bool centreWindow = true;   // false keeps the score window where it is made
-    std::function<double()> random01;  // exit direction; empty: seeded from the clock
+    RandomSource random01;      // exit direction; empty: seeded from the clock
 };
 
 enum class SaveScoreResult {

@@ -9,7 +9,6 @@
 
 #include <QHeaderView>
 #include <QLabel>
-#include <QRandomGenerator>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -35,16 +34,14 @@ constexpr std::array<Qt::Alignment::Int, 5> kColumnAlign{
     Qt::AlignLeft | Qt::AlignVCenter, Qt::AlignLeft | Qt::AlignVCenter, Qt::AlignCenter,
     Qt::AlignRight | Qt::AlignVCenter, Qt::AlignRight | Qt::AlignVCenter};
 
-std::function<double()> clockSeededRandom()
+activity::RandomSource clockSeededRandom()
 {
-    auto generator = std::make_shared<QRandomGenerator>(
-        static_cast<quint32>(platform::ui::secondsSinceMidnight()));
-    return [generator] { return generator->generateDouble(); };
+    return activity::seededRandomSource(static_cast<std::uint64_t>(platform::ui::secondsSinceMidnight()));
 }
 
 }  // namespace
 
-frmScores::frmScores(std::function<double()> random01, bool centre)
+frmScores::frmScores(activity::RandomSource random01, bool centre)
     : activity::FrameworkDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint),
       lblActivity_(activity::makeWindowLabel(this, "lblActivity", 16, true)),
       lblSubject_(activity::makeWindowLabel(this, "lblSubject", 12, false)),
