@@ -61,9 +61,8 @@ void frmLogin::buildControls()
         playClickOnPress(*btnLogin_[index]);
         connect(btnLogin_[index], &QPushButton::clicked, this, [this, index] { btnLogin_Click(index); });
     }
-    const QWidget* order[] = {ListView1_, txtPassword_, btnLogin_[0], btnLogin_[1], btnLogin_[2], btnNull_};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(const_cast<QWidget*>(order[i - 1]), const_cast<QWidget*>(order[i]));
+    QWidget* const order[] = {ListView1_, txtPassword_, btnLogin_[0], btnLogin_[1], btnLogin_[2], btnNull_};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
     connect(ListView1_, &QListWidget::itemClicked, this, [this] { ListView1_Click(); });
     connect(ListView1_, &QListWidget::currentItemChanged, this, [this] { ListView1_Click(); });
