@@ -38,6 +38,17 @@ void showUser(QListWidgetItem& item, const UserRecord& user)
     item.setData(kIconRole, user.icon);
 }
 
+UserRecord userOf(const QListWidgetItem& item)
+{
+    UserRecord user;
+    user.studentId = item.data(kStudentIdRole).toLongLong();
+    user.firstName = item.data(kFirstNameRole).toString();
+    user.lastName = item.data(kLastNameRole).toString();
+    user.password = item.data(kPasswordRole).toString();
+    user.icon = item.data(kIconRole).toInt();
+    return user;
+}
+
 // A new item showing the user; the administrator's name is bold.
 QListWidgetItem* userItem(const UserRecord& user, bool administrator)
 {
@@ -106,7 +117,7 @@ std::optional<UserRecord> UserList::selectedUser() const
 bool UserList::selectedIsAdministrator() const
 {
     const QListWidgetItem* item = currentItem();
-    return item && isAdministrator(*item);
+    return item && item->data(kAdministratorRole).toBool();
 }
 
 std::vector<UserRecord> UserList::users() const
@@ -122,22 +133,6 @@ QListWidgetItem* UserList::itemOf(std::int64_t studentId) const
         if (item(row)->data(kStudentIdRole).toLongLong() == studentId) return item(row);
     }
     return nullptr;
-}
-
-UserRecord UserList::userOf(const QListWidgetItem& item)
-{
-    UserRecord user;
-    user.studentId = item.data(kStudentIdRole).toLongLong();
-    user.firstName = item.data(kFirstNameRole).toString();
-    user.lastName = item.data(kLastNameRole).toString();
-    user.password = item.data(kPasswordRole).toString();
-    user.icon = item.data(kIconRole).toInt();
-    return user;
-}
-
-bool UserList::isAdministrator(const QListWidgetItem& item)
-{
-    return item.data(kAdministratorRole).toBool();
 }
 
 }  // namespace users

@@ -31,10 +31,9 @@ public:
     bool selectedIsAdministrator() const;
     // Every listed user, in the order the list shows them.
     std::vector<UserRecord> users() const;
-    QListWidgetItem* itemOf(std::int64_t studentId) const;
 
-    static UserRecord userOf(const QListWidgetItem& item);
-    static bool isAdministrator(const QListWidgetItem& item);
+private:
+    QListWidgetItem* itemOf(std::int64_t studentId) const;
 };
 
 }  // namespace users
