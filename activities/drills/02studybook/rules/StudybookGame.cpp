@@ -60,14 +60,9 @@ void StudybookGame::Deal_Choices()
 {
     // Each label takes one of the translations not dealt yet, chosen at random,
     // so every translation shows exactly once with one draw per label.
-    std::vector<int> left;
-    for (int j = 0; j < phraseCount(); ++j)
-        left.push_back(j);
-    for (ChoiceLabel& label : labels_) {
-        const int drawn = activity::below(random_(), static_cast<int>(left.size()));
-        label.text = translations_[left[drawn]];
-        left.erase(left.begin() + drawn);
-    }
+    const std::vector<int> places = activity::drawPlaces(random_, phraseCount());
+    for (std::size_t label = 0; label < labels_.size(); ++label)
+        labels_[label].text = translations_[static_cast<std::size_t>(places[label])];
     acceptsPicks_ = !finished_;
 }
 

@@ -79,14 +79,13 @@ void ScrambleGame::deal()
 
     // Each letter in turn goes to a tile drawn among those still without one.
     tiles_.assign(static_cast<std::size_t>(count), LetterTile{});
-    std::vector<bool> taken(static_cast<std::size_t>(count), false);
     for (int i = 0; i < count; ++i) {
         LetterTile& tile = tiles_[static_cast<std::size_t>(i)];
         tile.rect = tile.home = board.tileRects[static_cast<std::size_t>(i)];
-        const int chosen = nthFree(taken, activity::below(random_(), count - i));
-        taken[static_cast<std::size_t>(chosen)] = true;
-        tiles_[static_cast<std::size_t>(chosen)].letter = letters[i];
     }
+    const std::vector<int> places = activity::drawPlaces(random_, count);
+    for (int i = 0; i < count; ++i)
+        tiles_[static_cast<std::size_t>(places[static_cast<std::size_t>(i)])].letter = letters[i];
 
     dropWaiting_ = false;
     flashCounter_ = 0;
