@@ -17,7 +17,6 @@ public:
 
     // An invalid border colour or a width of 0 draws no border.
     void setLook(const QColor& fill, const QColor& letter, const QColor& border, int borderWidth);
-    QColor borderColour() const { return border_; }
     int borderWidth() const { return borderWidth_; }
 
 protected:
