@@ -1,6 +1,6 @@
 #include "activities/framework/windows/ShapeButton.h"
 
-#include "main/core/shared/Sound.h"
+#include "activities/framework/windows/FrameworkPictures.h"
 #include "platform/ui/Colors.h"
 
 #include <QKeyEvent>
@@ -12,11 +12,6 @@ namespace activity {
 namespace {
 
 constexpr int kActiveTitleBar = 2;  // system colour index of the active title bar
-
-void playClick()
-{
-    shared::Play_Wave_Resource(QStringLiteral("CLICK"), shared::kSoundAsync);
-}
 
 }  // namespace
 

@@ -2,7 +2,6 @@
 
 #include "activities/framework/windows/FrameworkPictures.h"
 #include "activities/framework/windows/WindowLabels.h"
-#include "main/core/shared/Sound.h"
 #include "platform/ui/PictureButton.h"
 #include "platform/ui/Twips.h"
 
@@ -24,11 +23,6 @@ constexpr int kTitleHeightTwips = 600;
 constexpr int kButtonWidthTwips = 2400;
 constexpr int kButtonHeightTwips = 840;
 constexpr int kPressOffsetTwips = 20;
-
-void playClick()
-{
-    shared::Play_Wave_Resource(QStringLiteral("CLICK"), shared::kSoundAsync);
-}
 
 }  // namespace
 
@@ -84,19 +78,19 @@ void frmInstructions::showModal()
 void frmInstructions::press()
 {
     lblButton_->move(lblButton_->x(), buttonRestTop_ + twipsToPixelsY(kPressOffsetTwips));
-    playClick();
+    activity::playClick();
 }
 
 void frmInstructions::release()
 {
     lblButton_->move(lblButton_->x(), buttonRestTop_);
-    playClick();
+    activity::playClick();
 }
 
 void frmInstructions::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        playClick();
+        activity::playClick();
         accept();
     }
     // Other keys do nothing: Escape does not start the game either.
