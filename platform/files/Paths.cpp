@@ -49,4 +49,9 @@ bool createFolder(const QString& path)
     return true;
 }
 
+QString withTrailingSlash(const QString& folder)
+{
+    return folder.endsWith('/') ? folder : folder + '/';
+}
+
 }  // namespace platform

@@ -17,4 +17,7 @@ bool folderIsWritable(const QString& folder);
 // way, a missing parent, no permission).
 bool createFolder(const QString& path);
 
+// The folder as the suite writes every folder value: ending in "/".
+QString withTrailingSlash(const QString& folder);
+
 }  // namespace platform

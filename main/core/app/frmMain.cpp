@@ -37,7 +37,7 @@ constexpr qint64 kSmallestScreenArea = 460000;  // 800 x 600 passes, 640 x 480 d
 
 frmMain::frmMain(const QString& programDir, QWidget* parent)
     : QWidget(parent),
-      programDir_(programDir.endsWith('/') ? programDir : programDir + '/'),
+      programDir_(platform::withTrailingSlash(programDir)),
       FileAct(platform::executablesIn),
       File1([](const QString& folder) { return platform::filesWithExtension(folder, modMain.gLanguageCode); }),
       File2([](const QString& folder) {

@@ -1,13 +1,14 @@
 #include "main/core/shared/AppFolder.h"
 
+#include "platform/files/Paths.h"
+
 #include <QCoreApplication>
 
 namespace shared {
 
 QString App_Folder()
 {
-    const QString folder = QCoreApplication::applicationDirPath();
-    return folder.endsWith('/') ? folder : folder + '/';
+    return platform::withTrailingSlash(QCoreApplication::applicationDirPath());
 }
 
 }  // namespace shared

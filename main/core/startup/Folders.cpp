@@ -14,20 +14,11 @@ FolderServices systemFolderServices()
                           Copy_Folder};
 }
 
-namespace {
-
-QString withSlash(const QString& folder)
-{
-    return folder.endsWith('/') ? folder : folder + '/';
-}
-
-}  // namespace
-
 void Set_Paths(ProgramFolders& folders, const QString& programDir, const QString& subjectsFolderName,
                const QString& customFolderName, const QString& productTitle,
                const FolderServices& services)
 {
-    folders.programDir = withSlash(programDir);
+    folders.programDir = platform::withTrailingSlash(programDir);
     // The folders under the program folder come first, so they are known even
     // when finding the data folder fails.
     folders.installedSubjectsDir = folders.programDir + subjectsFolderName + '/';
@@ -36,7 +27,7 @@ void Set_Paths(ProgramFolders& folders, const QString& programDir, const QString
     if (readOnly) {
         const QString appData = services.applicationDataFolder();
         folders.dataDir = appData.isEmpty() ? services.tempPath() + productTitle + '/'
-                                            : withSlash(appData) + productTitle + '/';
+                                            : platform::withTrailingSlash(appData) + productTitle + '/';
     } else {
         folders.dataDir = folders.programDir;
     }
