@@ -103,6 +103,8 @@ public:
     static Store open(const QString& path, OpenMode mode);
     // Creates a new, empty store; throws when the file already exists.
     static Store create(const QString& path);
+    // The rollback journal beside the store at path, where an unfinished write waits.
+    static QString journalPath(const QString& path) { return path + QStringLiteral("-journal"); }
 
     Store(Store&&) noexcept;
     Store& operator=(Store&&) noexcept;

@@ -2,6 +2,7 @@
 
 #include "AtomicFile.h"
 #include "ContentError.h"
+#include "platform/store/Store.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -44,7 +45,7 @@ QString OutputFolder::writeTemporary(const QString& target, const Writer& write)
         write(temporary);
     } catch (...) {
         QFile::remove(temporary);
-        QFile::remove(temporary + "-journal");
+        QFile::remove(platform::Store::journalPath(temporary));
         throw;
     }
     return temporary;

@@ -14,7 +14,6 @@ namespace customstore {
 
 namespace {
 const QString kTemplateFile = QStringLiteral("custom.tpl");
-const QString kJournalSuffix = QStringLiteral("-journal");
 
 subjects::SubjectSettings listingSettings(const CustomStoreSettings& settings)
 {
@@ -127,7 +126,7 @@ Result<> CustomStoreLibrary::deleteStore(const QString& folderName)
         return Result<>::failed(QStringLiteral("The folder store %1 could not be deleted: %2")
                                     .arg(path, store.errorString()));
     // A journal left behind would otherwise be applied to a later store of that name.
-    QFile::remove(path + kJournalSuffix);
+    QFile::remove(platform::Store::journalPath(path));
     return Result<>::ok();
 }
 

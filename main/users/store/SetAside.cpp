@@ -3,13 +3,13 @@
 #include "platform/files/FileError.h"
 #include "platform/files/Paths.h"
 #include "platform/files/Rename.h"
+#include "platform/store/Store.h"
 
 #include <QFileInfo>
 
 namespace users {
 namespace {
 
-const QString kJournalSuffix = QStringLiteral("-journal");
 constexpr int kMaxSetAsidesPerDay = 1000;
 
 QString asideName(const QString& path, const QDate& day, int number)
@@ -25,17 +25,17 @@ bool taken(const QString& path) { return QFileInfo::exists(path) || QFileInfo(pa
 
 QString setAsideDamagedStore(const QString& path, const QDate& day)
 {
-    const QString journal = path + kJournalSuffix;
+    const QString journal = platform::Store::journalPath(path);
     for (int number = 1; number <= kMaxSetAsidesPerDay; ++number) {
         const QString aside = asideName(path, day, number);
-        if (taken(aside) || taken(aside + kJournalSuffix)) continue;
+        if (taken(aside) || taken(platform::Store::journalPath(aside))) continue;
         try {
             platform::renameNoReplace(path, aside);
         } catch (const platform::FileError& error) {
             if (error.kind() == platform::FileErrorKind::Exists) continue;  // taken meanwhile
             throw;
         }
-        if (platform::fileExists(journal)) platform::renameNoReplace(journal, aside + kJournalSuffix);
+        if (platform::fileExists(journal)) platform::renameNoReplace(journal, platform::Store::journalPath(aside));
         return aside;
     }
     throw platform::FileError(platform::FileErrorKind::Exists,
