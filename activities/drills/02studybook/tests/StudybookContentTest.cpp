@@ -2,10 +2,12 @@
 // the activity shows, in both interface languages.
 #include "activities/framework/testkit/ActivityTestKit.h"
 
+#include "TestEnvironment.h"
+
 #include <gtest/gtest.h>
 
 TEST(StudybookContent, EveryCaptionRowAndBothPicturesInBothLanguages)
 {
-    const QString store = QStringLiteral(STUDYBOOK_PROGRAM_DIR "/Activities/02studybook.cfg");
+    const QString store = testsupport::programDir() + "/Activities/02studybook.cfg";
     EXPECT_EQ(activitytest::shippedConfigStoreProblems(store, 15), QStringList());
 }

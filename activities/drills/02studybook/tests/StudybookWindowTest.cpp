@@ -32,9 +32,6 @@ namespace {
 
 constexpr std::int64_t kActivityPid = 4242;
 
-// The shipped program folder the build made.
-QString programDir() { return QStringLiteral(STUDYBOOK_PROGRAM_DIR "/"); }
-
 // Answers the next modal window of type W when it shows: inspect reads it,
 // then the window is closed as the learner would close it.
 template <class W>
@@ -68,9 +65,9 @@ protected:
     {
         tempFolder = testsupport::makeFolder("runtime-temp");
         appFolder = testsupport::makeFolder("Activities");
-        ASSERT_TRUE(QFile::copy(programDir() + "Activities/02studybook.cfg", appFolder + "02studybook.cfg"));
+        ASSERT_TRUE(QFile::copy(testsupport::programDir() + "/Activities/02studybook.cfg", appFolder + "02studybook.cfg"));
         userStore = testsupport::makeFolder("data") + "Users.dat";
-        ASSERT_TRUE(QFile::copy(programDir() + "Dravolin.tpl", userStore));
+        ASSERT_TRUE(QFile::copy(testsupport::programDir() + "/Dravolin.tpl", userStore));
         QFile::setPermissions(userStore, QFile::ReadOwner | QFile::WriteOwner);
         platform::ui::setEndFunction([this](int code) { endCodes.push_back(code); });
     }

@@ -10,7 +10,7 @@
 
 namespace jumblertest {
 
-QString activitiesFolder() { return qEnvironmentVariable("DVL_PROGRAM_DIR") + "/Activities/"; }
+QString activitiesFolder() { return testsupport::programDir() + "/Activities/"; }
 
 activitytest::Launch writeLaunch(const QString& tempFolder, const QStringList& phrases, const QString& userStorePath)
 {
@@ -26,7 +26,7 @@ QString makeUserStore()
 {
     static int made = 0;
     const QString path = testsupport::makeFolder(QString("users-%1").arg(++made)) + "Users.dat";
-    EXPECT_TRUE(QFile::copy(qEnvironmentVariable("DVL_PROGRAM_DIR") + "/Dravolin.tpl", path));
+    EXPECT_TRUE(QFile::copy(testsupport::programDir() + "/Dravolin.tpl", path));
     QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     return path;
 }
