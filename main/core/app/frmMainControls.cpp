@@ -5,6 +5,7 @@
 #include "main/core/subjects/view/SubjectTreeWidget.h"
 #include "main/core/windows/OpenWebPage.h"
 #include "main/users/windows/UserWindowKit.h"
+#include "platform/ui/PlaceControl.h"
 #include "platform/ui/PlainLabel.h"
 #include "platform/ui/Resources.h"
 #include "platform/ui/Twips.h"
@@ -41,17 +42,11 @@ constexpr char kStyle[] = R"css(
     QPushButton:disabled { color: #9aa7b5; border-color: #c8d3df; }
 )css";
 
-template <class T>
-T* place(T* control, const char* name, const QRect& twips)
-{
-    control->setObjectName(name);
-    control->setGeometry(twipsToPixels(twips));
-    return control;
-}
+using platform::ui::placeControl;
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QRect& twips, int points, bool bold)
 {
-    return place(platform::ui::makePlainLabel(parent, QString(), points, bold), name, twips);
+    return placeControl(platform::ui::makePlainLabel(parent, QString(), points, bold), name, twips);
 }
 
 }  // namespace
@@ -62,13 +57,13 @@ void frmMain::buildControls()
     setStyleSheet(QString::fromUtf8(kStyle));
 
     // The message ticker's panel.
-    PicMsg = place(new QFrame(this), "PicMsg", {240, 240, 5175, 1170});
+    PicMsg = placeControl(new QFrame(this), "PicMsg", {240, 240, 5175, 1170});
     PicMsg->setProperty("Tag", QStringLiteral("GOUP"));
     lblMsg = makeLabel(PicMsg, "lblMsg", {120, 60, 4935, 1050}, 12, false);
     lblMsg->setAlignment(Qt::AlignCenter);
     lblMsg->setWordWrap(true);
 
-    imgLogo = place(new QLabel(this), "imgLogo", {5655, 240, 3705, 900});
+    imgLogo = placeControl(new QLabel(this), "imgLogo", {5655, 240, 3705, 900});
     imgLogo->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblCaption = makeLabel(this, "lblCaption", {5655, 1170, 3705, 285}, 8, false);
     lblCaption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -76,7 +71,7 @@ void frmMain::buildControls()
     lblSelectSubject = makeLabel(this, "lblSelectSubject", {240, 1530, 3720, 300}, 10, true);
     lblSelectActivity = makeLabel(this, "lblSelectActivity", {4140, 1530, 5220, 300}, 10, true);
 
-    TreeFolders = place(new subjects::SubjectTreeWidget(this), "TreeFolders", {240, 1860, 3720, 3765});
+    TreeFolders = placeControl(new subjects::SubjectTreeWidget(this), "TreeFolders", {240, 1860, 3720, 3765});
     TreeFolders->setHeaderHidden(true);
     TreeFolders->setIconSize(twipsToPixels(QSize(240, 240)));
 
@@ -90,7 +85,7 @@ void frmMain::buildControls()
     mnuOption->setEnabled(false);
 
     // The activity buttons sit on picActs, which scrolls inside its fixed holder.
-    PicActsHolder = place(new QFrame(this), "PicActsHolder", {4140, 1860, 5220, 5175});
+    PicActsHolder = placeControl(new QFrame(this), "PicActsHolder", {4140, 1860, 5220, 5175});
     activityPanel_ = new activitypanel::ActivityPanel(PicActsHolder);
     lblMoreActs = activityPanel_->lblMoreActs();
     connect(activityPanel_, &activitypanel::ActivityPanel::activityClicked, this,
@@ -98,10 +93,10 @@ void frmMain::buildControls()
     connect(activityPanel_, &activitypanel::ActivityPanel::moreActivitiesClicked, this,
             [] { Open_Web_Page(QStringLiteral("activities.htm")); });
 
-    btnCreateVirtualSubjects = place(new QPushButton(this), "btnCreateVirtualSubjects", {240, 5745, 3720, 400});
-    btnOpenSubjectsFolder = place(new QPushButton(this), "btnOpenSubjectsFolder", {240, 6225, 3720, 400});
-    btnChangeUser = place(new QPushButton(this), "btnChangeUser", {240, 6705, 3240, 400});
-    btnAdmin = place(new QPushButton(this), "btnAdmin", {3540, 6705, 420, 400});
+    btnCreateVirtualSubjects = placeControl(new QPushButton(this), "btnCreateVirtualSubjects", {240, 5745, 3720, 400});
+    btnOpenSubjectsFolder = placeControl(new QPushButton(this), "btnOpenSubjectsFolder", {240, 6225, 3720, 400});
+    btnChangeUser = placeControl(new QPushButton(this), "btnChangeUser", {240, 6705, 3240, 400});
+    btnAdmin = placeControl(new QPushButton(this), "btnAdmin", {3540, 6705, 420, 400});
     btnAdmin->setIcon(QIcon(platform::ui::resourcePath(QStringLiteral("PICTURE"), QStringLiteral("admin"))));
     btnAdmin->setIconSize(twipsToPixels(QSize(300, 300)));
     btnAdmin->setAccessibleName(QStringLiteral("Administrator"));
@@ -111,10 +106,10 @@ void frmMain::buildControls()
     connect(btnChangeUser, &QPushButton::clicked, this, [this] { btnChangeUser_Click(); });
 
     // The slide-in link menu; Get_Settings parks it with 100 twips showing at the left edge.
-    picMenu = place(new QFrame(this), "picMenu", {0, 0, 3885, 9765});
+    picMenu = placeControl(new QFrame(this), "picMenu", {0, 0, 3885, 9765});
     lblURL = makeLabel(picMenu, "lblURL", {240, 6600, 3400, 300}, 9, false);
     // The first menu entry; Get_Menu_Links shows it and grows the others from it.
-    auto* firstIcon = place(new QLabel(picMenu), "imgMenu", {240, 600, 360, 360});
+    auto* firstIcon = placeControl(new QLabel(picMenu), "imgMenu", {240, 600, 360, 360});
     firstIcon->setPixmap(menuEntryPicture(firstIcon->size()));
     firstIcon->hide();
     auto* firstText = makeLabel(picMenu, "lblMenu", {720, 600, 3000, 360}, 10, false);

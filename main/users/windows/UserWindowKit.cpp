@@ -50,7 +50,7 @@ void showMessageWindow(QWidget& asking, const QString& text, int fontPoints)
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QRect& twips)
 {
-    auto* label = place(new platform::ui::PlainLabel(parent), name, twips);
+    auto* label = placeControl(new platform::ui::PlainLabel(parent), name, twips);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->setWordWrap(true);
     return label;

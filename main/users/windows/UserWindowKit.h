@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ui/Twips.h"
+#include "platform/ui/PlaceControl.h"
 
 #include <QRect>
 #include <QString>
@@ -20,14 +20,7 @@ void playClickOnPress(QAbstractButton& button);
 // window that asks; returns when the learner has pressed OK.
 void showMessageWindow(QWidget& asking, const QString& text, int fontPoints = 10);
 
-// Names a control and puts it at a place in twips of the window's client area.
-template <class T>
-T* place(T* control, const char* name, const QRect& twips)
-{
-    control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(platform::ui::twipsToPixels(twips));
-    return control;
-}
+using platform::ui::placeControl;
 
 // A plain-text label at a place in twips, its text centred on its height.
 QLabel* makeLabel(QWidget* parent, const char* name, const QRect& twips);

@@ -46,18 +46,18 @@ void frmLogin::buildControls()
 
     lblInstructions_ = makeLabel(this, "lblInstructions", {300, 180, 6000, 600});
     platform::ui::setFontPoints(lblInstructions_, 10);
-    ListView1_ = place(new UserList(this), "ListView1", {300, 840, 6000, 3000});
+    ListView1_ = placeControl(new UserList(this), "ListView1", {300, 840, 6000, 3000});
     lblPassword_ = makeLabel(this, "lblPassword", {300, 3990, 1500, 420});
-    txtPassword_ = place(new QLineEdit(this), "txtPassword", {1860, 4020, 2700, 360});
+    txtPassword_ = placeControl(new QLineEdit(this), "txtPassword", {1860, 4020, 2700, 360});
     txtPassword_->setEchoMode(QLineEdit::Password);
     lblPassword_->setBuddy(txtPassword_);
-    btnNull_ = place(new QPushButton(this), "btnNull", {5925, 4005, 375, 375});
+    btnNull_ = placeControl(new QPushButton(this), "btnNull", {5925, 4005, 375, 375});
     // Enter and Space on the focus holder sign in, as on any button.
     btnNull_->setAutoDefault(true);
 
     const char* names[] = {"btnLogin_0", "btnLogin_1", "btnLogin_2"};
     for (int index = 0; index < 3; ++index) {
-        btnLogin_[index] = place(new QPushButton(this), names[index], {300 + index * 2040, 4710, 1920, 450});
+        btnLogin_[index] = placeControl(new QPushButton(this), names[index], {300 + index * 2040, 4710, 1920, 450});
         playClickOnPress(*btnLogin_[index]);
         connect(btnLogin_[index], &QPushButton::clicked, this, [this, index] { btnLogin_Click(index); });
     }

@@ -29,7 +29,7 @@ const QString kKeptPasswordPlaceholder = QStringLiteral("•••••••�
 
 QLineEdit* makeBox(QWidget* parent, const char* name, const QRect& twips, bool password)
 {
-    auto* box = place(new QLineEdit(parent), name, twips);
+    auto* box = placeControl(new QLineEdit(parent), name, twips);
     if (password) box->setEchoMode(QLineEdit::Password);
     return box;
 }
@@ -57,7 +57,7 @@ void frmNewUser::buildControls()
     lblLast_ = makeLabel(this, "lblLast", {300, 780, 2100, 480});
     txtLast_ = makeBox(this, "txtLast", {2520, 840, 3480, 360}, false);
     lblIcon_ = makeLabel(this, "lblIcon", {300, 1440, 2100, 480});
-    imageCombo1_ = place(new QComboBox(this), "imageCombo1", {2520, 1320, 1260, 780});
+    imageCombo1_ = placeControl(new QComboBox(this), "imageCombo1", {2520, 1320, 1260, 780});
     imageCombo1_->setIconSize(QSize(kComboFacePixels, kComboFacePixels));
     // The faces drop down as a grid, eight to a row.
     auto* faces = new QListView(imageCombo1_);
@@ -69,13 +69,13 @@ void frmNewUser::buildControls()
     faces->setMinimumWidth(kFacesPerRow * (kComboFacePixels + 10) + 24);
     imageCombo1_->setView(faces);
     imageCombo1_->setMaxVisibleItems((kLastFace - kFirstFace + kFacesPerRow) / kFacesPerRow + 1);
-    chkPassword_ = place(new QCheckBox(this), "chkPassword", {2520, 2280, 3480, 360});
+    chkPassword_ = placeControl(new QCheckBox(this), "chkPassword", {2520, 2280, 3480, 360});
     lblTypePass_ = makeLabel(this, "lblTypePass", {300, 2700, 2100, 480});
     txtPassword_ = makeBox(this, "txtPassword", {2520, 2760, 3480, 360}, true);
     lblRetypePass_ = makeLabel(this, "lblRetypePass", {300, 3180, 2100, 480});
     txtPassword2_ = makeBox(this, "txtPassword2", {2520, 3240, 3480, 360}, true);
-    btnOk_ = place(new QPushButton(this), "btnEdit_0", {2520, 3900, 1620, 420});
-    btnCancel_ = place(new QPushButton(this), "btnEdit_1", {4380, 3900, 1620, 420});
+    btnOk_ = placeControl(new QPushButton(this), "btnEdit_0", {2520, 3900, 1620, 420});
+    btnCancel_ = placeControl(new QPushButton(this), "btnEdit_1", {4380, 3900, 1620, 420});
     btnOk_->setDefault(true);
 
     lblfirst_->setBuddy(txtFirst_);
