@@ -10,6 +10,7 @@
 #include "main/core/subjects/view/SubjectTreeView.h"
 #include "main/core/windows/MsgYesNo.h"
 #include "main/core/windows/WindowPictures.h"
+#include "main/users/store/UserStoreLoader.h"
 #include "platform/files/FileLists.h"
 #include "platform/files/Paths.h"
 #include "platform/ui/EndProgram.h"
@@ -30,7 +31,6 @@ using startup::modMain;
 
 namespace {
 
-constexpr char kTemplateStore[] = "Dravolin.tpl";
 constexpr qint64 kSmallestScreenArea = 460000;  // 800 x 600 passes, 640 x 480 does not
 
 }  // namespace
@@ -59,9 +59,10 @@ frmMain::~frmMain()
     delete login_;
 }
 
+// The template store holds the captions and is the file new user stores copy.
 QString frmMain::templatePath() const
 {
-    return programDir_ + kTemplateStore;
+    return programDir_ + users::kUserTemplateName;
 }
 
 void frmMain::Form_Load()

@@ -6,6 +6,7 @@
 #include "main/core/startup/ModMain.h"
 #include "main/core/subjects/SubjectCheck.h"
 #include "main/core/subjects/tree/BusyWindow.h"
+#include "main/users/store/UserStoreLoader.h"
 #include "platform/process/Process.h"
 
 #include <QDir>
@@ -22,7 +23,6 @@ using subjects::kNoNode;
 namespace {
 
 const QString kNoPhrases = QStringLiteral("There are no phrases to study");
-const QString kUserStore = QStringLiteral("Users.dat");
 
 LaunchSeams withRealSeams(LaunchSeams seams, subjects::SubjectTree& tree)
 {
@@ -172,7 +172,7 @@ bool ActivityLauncher::Write_Handoff_File()
     list.targetLanguage = modMain.gTargetLanguage;
     list.userName = modMain.gUserName;
     list.subjectTitle = selected ? selected->text : QString();
-    list.userStorePath = modMain.gDataDir + kUserStore;
+    list.userStorePath = modMain.gDataDir + users::kUserStoreName;
     if (list.phraseCount() > modMain.gPhraseCount) list.phrases.resize(std::max(modMain.gPhraseCount, 0));
 
     const studylist::WriteResult written = studylist::write(place_.studyListFile(), list);
