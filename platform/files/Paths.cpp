@@ -49,6 +49,15 @@ bool createFolder(const QString& path)
     return true;
 }
 
+bool isSafeFileName(const QString& name)
+{
+    if (name == QLatin1String(".") || name == QLatin1String("..")) return false;
+    static const QString unsafe = QStringLiteral("/\\:*?\"<>|");
+    for (const QChar c : name)
+        if (unsafe.contains(c) || c.category() == QChar::Other_Control) return false;
+    return true;
+}
+
 QString withTrailingSlash(const QString& folder)
 {
     return folder.endsWith('/') ? folder : folder + '/';

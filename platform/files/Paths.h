@@ -17,6 +17,11 @@ bool folderIsWritable(const QString& folder);
 // way, a missing parent, no permission).
 bool createFolder(const QString& path);
 
+// A name the learner types or the content gives may become a file name only
+// when it holds none of "/", "\", ":", "*", "?", '"', "<", ">", "|" or a control
+// character, and is not "." or "..".
+bool isSafeFileName(const QString& name);
+
 // The folder as the suite writes every folder value: ending in "/".
 QString withTrailingSlash(const QString& folder);
 

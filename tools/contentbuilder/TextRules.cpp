@@ -2,6 +2,7 @@
 
 #include "ContentError.h"
 #include "JsonFile.h"
+#include "platform/files/Paths.h"
 
 namespace contentbuilder {
 
@@ -34,11 +35,7 @@ void checkPhraseText(const JsonFile& file, const QString& where, const QString& 
 
 bool isSafeFileName(const QString& name)
 {
-    if (name.isEmpty() || name == "." || name == ".." || name != name.trimmed()) return false;
-    if (hasControlCharacter(name)) return false;
-    for (const QChar c : name)
-        if (QStringLiteral("/\\:*?\"<>|").contains(c)) return false;
-    return true;
+    return !name.isEmpty() && name == name.trimmed() && platform::isSafeFileName(name);
 }
 
 void checkFileName(const QString& source, const QString& what, const QString& name)

@@ -17,7 +17,8 @@ void checkPhraseText(const JsonFile& file, const QString& where, const QString& 
 // or a menu entry).
 void checkPlainText(const JsonFile& file, const QString& where, const QString& text);
 
-// Texts that become a file or folder name in the program folder.
+// Texts that become a file or folder name in the program folder: a safe file
+// name, not empty and without blanks around it.
 bool isSafeFileName(const QString& name);
 void checkFileName(const QString& source, const QString& what, const QString& name);
 

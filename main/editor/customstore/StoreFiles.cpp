@@ -5,6 +5,7 @@
 #include "main/editor/customstore/StoreNames.h"
 #include "platform/files/FileCopy.h"
 #include "platform/files/FileError.h"
+#include "platform/files/Paths.h"
 #include "platform/files/Rename.h"
 #include "platform/store/Store.h"
 
@@ -85,7 +86,7 @@ Result<QString> CustomStoreLibrary::fileRefusalOrFailure(const platform::FileErr
 int CustomStoreLibrary::folderNameRefusal(const QString& name) const
 {
     if (name.trimmed().isEmpty()) return kEmptyName;
-    if (!isSafeFileName(name)) return kUnsafeName;
+    if (!platform::isSafeFileName(name)) return kUnsafeName;
     if (nameTaken(settings_.customSubjectsDir, storeFileName(name))) return kNameTaken;
     return 0;
 }

@@ -4,15 +4,6 @@
 
 namespace customstore {
 
-bool isSafeFileName(const QString& name)
-{
-    if (name == QLatin1String(".") || name == QLatin1String("..")) return false;
-    static const QString unsafe = QStringLiteral("/\\:*?\"<>|");
-    for (const QChar c : name)
-        if (unsafe.contains(c) || c.category() == QChar::Other_Control) return false;
-    return true;
-}
-
 namespace {
 QStringList entries(const QString& folder)
 {

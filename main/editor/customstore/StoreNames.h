@@ -16,10 +16,6 @@ inline constexpr int kNameTaken = 125;
 inline constexpr int kUnsafeName = 150;
 inline constexpr int kNewFolderBase = 123;
 
-// A name that would become a file name may not hold "/", "\", ":", "*", "?", '"',
-// "<", ">", "|" or a control character, and may not be "." or "..".
-bool isSafeFileName(const QString& name);
-
 // True when the folder holds an entry of that name, ignoring letter case.
 bool nameTaken(const QString& folder, const QString& fileName);
 
