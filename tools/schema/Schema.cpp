@@ -11,6 +11,11 @@ const QStringList& programCodes()
     return codes;
 }
 
+bool isCaptionColumn(const QString& interfaceLanguage)
+{
+    return interfaceLanguage == QLatin1String("English") || interfaceLanguage == QLatin1String("Spanish");
+}
+
 void createUserTables(platform::Store& store)
 {
     // Keys are never reused: a score row's key breaks ties in the top ten, and a

@@ -26,4 +26,8 @@ void createActivityConfigStore(platform::Store& store);
 // The eight program codes; tblTips has one column for each.
 const QStringList& programCodes();
 
+// The interface languages every caption table has a column for, "English" and
+// "Spanish" (exact case); any other text is never used as a column name.
+bool isCaptionColumn(const QString& interfaceLanguage);
+
 }  // namespace schema

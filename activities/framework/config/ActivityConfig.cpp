@@ -1,6 +1,7 @@
 #include "activities/framework/config/ActivityConfig.h"
 
 #include "platform/store/Store.h"
+#include "tools/schema/Schema.h"
 
 namespace activityconfig {
 
@@ -9,7 +10,7 @@ namespace {
 // The column is chosen from a fixed list, never taken from the caller's text.
 QString columnFor(const QString& language, const QString& prefix)
 {
-    if (!isInterfaceLanguage(language)) {
+    if (!schema::isCaptionColumn(language)) {
         throw ConfigError(QStringLiteral("\"%1\" is not an interface language").arg(language));
     }
     return prefix + language;
@@ -38,11 +39,6 @@ std::vector<platform::Row> queryStore(const platform::Store& store, const QStrin
 }  // namespace
 
 ConfigError::ConfigError(const QString& description) : std::runtime_error(description.toStdString()) {}
-
-bool isInterfaceLanguage(const QString& language)
-{
-    return language == QLatin1String("English") || language == QLatin1String("Spanish");
-}
 
 QString configStoreName(const QString& program)
 {

@@ -23,10 +23,6 @@ public:
     QString text() const { return QString::fromUtf8(what()); }
 };
 
-// The interface languages a store has a column for: "English" and "Spanish".
-// Any other text is never used as a column name.
-bool isInterfaceLanguage(const QString& language);
-
 // "<program>.cfg": the store's file name for a program file name ("02studybook").
 QString configStoreName(const QString& program);
 

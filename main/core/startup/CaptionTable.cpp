@@ -1,6 +1,7 @@
 #include "main/core/startup/CaptionTable.h"
 
 #include "platform/store/Store.h"
+#include "tools/schema/Schema.h"
 
 namespace startup {
 
@@ -12,15 +13,10 @@ QString CaptionTable::operator[](int row) const
     return rows_[static_cast<std::size_t>(row - 1)];
 }
 
-bool isCaptionColumn(const QString& interfaceLanguage)
-{
-    return interfaceLanguage == QLatin1String("English") || interfaceLanguage == QLatin1String("Spanish");
-}
-
 CaptionTable Get_Captions(const QString& templatePath, const QString& interfaceLanguage)
 {
     // The column name goes into the SQL text, so it must be one of the two known ones.
-    if (!isCaptionColumn(interfaceLanguage))
+    if (!schema::isCaptionColumn(interfaceLanguage))
         throw platform::StoreException(platform::StoreError::Other,
                                        QString("\"%1\" is not a caption column (English or Spanish).")
                                            .arg(interfaceLanguage));

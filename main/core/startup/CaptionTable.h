@@ -29,7 +29,4 @@ private:
 // platform::StoreException (the column check with StoreError::Other).
 CaptionTable Get_Captions(const QString& templatePath, const QString& interfaceLanguage);
 
-// True for the two caption columns every caption table has.
-bool isCaptionColumn(const QString& interfaceLanguage);
-
 }  // namespace startup

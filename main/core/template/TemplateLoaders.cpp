@@ -3,6 +3,7 @@
 #include "main/core/startup/CaptionTable.h"
 #include "main/core/startup/Edition.h"
 #include "platform/store/Store.h"
+#include "tools/schema/Schema.h"
 
 #include <stdexcept>
 
@@ -16,7 +17,7 @@ using platform::Store;
 // Column names go into the SQL text, so only the known ones are accepted.
 QString languageColumn(const QString& interfaceLanguage)
 {
-    if (!startup::isCaptionColumn(interfaceLanguage))
+    if (!schema::isCaptionColumn(interfaceLanguage))
         throw std::runtime_error(
             QString("\"%1\" is not a text column (English or Spanish).").arg(interfaceLanguage).toStdString());
     return interfaceLanguage;

@@ -132,7 +132,7 @@ TEST(ActivityConfig, ButtonPicturesComeFromTheLanguageColumnRowsOneAndTwo)
 TEST(ActivityConfig, TheStoreIsNamedAfterTheProgram)
 {
     EXPECT_EQ(configStoreName("05jumbler"), "05jumbler.cfg");
-    EXPECT_TRUE(isInterfaceLanguage("English"));
-    EXPECT_TRUE(isInterfaceLanguage("Spanish"));
-    EXPECT_FALSE(isInterfaceLanguage("english"));
+    EXPECT_TRUE(schema::isCaptionColumn("English"));
+    EXPECT_TRUE(schema::isCaptionColumn("Spanish"));
+    EXPECT_FALSE(schema::isCaptionColumn("english"));
 }
