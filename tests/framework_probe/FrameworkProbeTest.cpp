@@ -16,25 +16,13 @@
 #include <csignal>
 #include <map>
 
-namespace {
-
-// Every file of the folder with its bytes.
-std::map<QString, QByteArray> snapshot(const QString& folder)
-{
-    std::map<QString, QByteArray> files;
-    for (const QString& name : activitytest::filesIn(folder)) files[name] = testsupport::readFile(folder + name);
-    return files;
-}
-
-}  // namespace
-
 class FrameworkProbeSignal : public ::testing::TestWithParam<int> {};
 
 TEST_P(FrameworkProbeSignal, CopiesItsSoundsShowsItsInstructionsAndOnTheSignalDeletesOnlyItsCopies)
 {
     ProbeLaunch probe(FRAMEWORK_PROBE, testsupport::sandboxDir() + "/program");
     const auto launch = probe.writeLaunch(4, {3});  // slot 3's sound is missing: it still studies
-    const auto mainFiles = snapshot(probe.tempFolder());
+    const auto mainFiles = activitytest::fileContents(probe.tempFolder());
     const QByteArray userStore = testsupport::readFile(probe.userStore());
 
     ASSERT_TRUE(probe.start(launch.studyListName));
@@ -52,7 +40,8 @@ TEST_P(FrameworkProbeSignal, CopiesItsSoundsShowsItsInstructionsAndOnTheSignalDe
     ASSERT_TRUE(probe.process().waitForFinished(10000));
     EXPECT_EQ(probe.process().exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(probe.process().exitCode(), 0);
-    EXPECT_EQ(snapshot(probe.tempFolder()), mainFiles);  // copies gone, the main program's files as they were
+    // The copies are gone, the main program's files as they were.
+    EXPECT_EQ(activitytest::fileContents(probe.tempFolder()), mainFiles);
     EXPECT_EQ(testsupport::readFile(probe.userStore()), userStore);
 }
 
@@ -69,7 +58,7 @@ TEST(FrameworkProbe, AScoreItSavesIsKeptAmongTheBestTenAndShownSelected)
         }
     }
     const auto launch = probe.writeLaunch(2);
-    const auto mainFiles = snapshot(probe.tempFolder());
+    const auto mainFiles = activitytest::fileContents(probe.tempFolder());
 
     ASSERT_TRUE(probe.start(launch.studyListName, {"DVL_PROBE_SCORE=55"}));
     ASSERT_TRUE(probe.process().waitForFinished(20000));
@@ -85,5 +74,5 @@ TEST(FrameworkProbe, AScoreItSavesIsKeptAmongTheBestTenAndShownSelected)
                           .query("SELECT COUNT(*), MIN(numberScore) FROM tblScores WHERE tActivity = 'Probe'");
     EXPECT_EQ(rows[0][0].toInt(), 10);
     EXPECT_EQ(rows[0][1].toInt(), 20);
-    EXPECT_EQ(snapshot(probe.tempFolder()), mainFiles);
+    EXPECT_EQ(activitytest::fileContents(probe.tempFolder()), mainFiles);
 }

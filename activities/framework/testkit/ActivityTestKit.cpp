@@ -8,6 +8,7 @@
 #include <QDataStream>
 #include <QImage>
 #include <QDir>
+#include <QFile>
 #include <QIODevice>
 
 namespace activitytest {
@@ -111,6 +112,16 @@ QStringList shippedConfigStoreProblems(const QString& storePath, int lastRow)
 QStringList filesIn(const QString& folder)
 {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
+
+std::map<QString, QByteArray> fileContents(const QString& folder)
+{
+    std::map<QString, QByteArray> files;
+    for (const QString& name : filesIn(folder)) {
+        QFile file(folder + name);
+        files[name] = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    return files;
 }
 
 }  // namespace activitytest

@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <map>
 #include <set>
 
 namespace activitytest {
@@ -47,5 +48,8 @@ QStringList shippedConfigStoreProblems(const QString& storePath, int lastRow);
 
 // Regular files in a folder (hidden ones included), by name.
 QStringList filesIn(const QString& folder);
+
+// Every regular file of the folder (as filesIn) with its bytes.
+std::map<QString, QByteArray> fileContents(const QString& folder);
 
 }  // namespace activitytest

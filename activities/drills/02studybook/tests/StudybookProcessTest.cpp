@@ -16,24 +16,12 @@
 #include <csignal>
 #include <map>
 
-namespace {
-
-std::map<QString, QByteArray> contents(const QString& folder)
-{
-    std::map<QString, QByteArray> files;
-    for (const QString& name : activitytest::filesIn(folder))
-        files[name] = testsupport::readFile(folder + name);
-    return files;
-}
-
-}  // namespace
-
 TEST(StudybookProgram, SigtermRemovesItsSoundCopiesAndLeavesTheMainProgramsFiles)
 {
     const QString temp = shared::Get_Temp_Path();
     const QString userStore = testsupport::makeFolder("data") + "Users.dat";
     const activitytest::Launch launch = activitytest::writeLaunch(temp, 3, userStore);
-    const std::map<QString, QByteArray> mainFiles = contents(temp);
+    const std::map<QString, QByteArray> mainFiles = activitytest::fileContents(temp);
     ASSERT_EQ(mainFiles.size(), 4u);
 
     QProcess program;
@@ -60,6 +48,6 @@ TEST(StudybookProgram, SigtermRemovesItsSoundCopiesAndLeavesTheMainProgramsFiles
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program.exitCode(), 0);
 
-    EXPECT_EQ(contents(temp), mainFiles) << "only the main program's files are left, unchanged";
+    EXPECT_EQ(activitytest::fileContents(temp), mainFiles) << "only the main program's files are left, unchanged";
     EXPECT_FALSE(QFile::exists(userStore)) << "closing before a finish stores nothing";
 }

@@ -21,9 +21,7 @@ TEST(ScrambleProgram, SigtermDeletesItsSoundCopiesAndLeavesTheMainProgramsFiles)
     const QString temp = shared::Get_Temp_Path();
     const activitytest::Launch launch =
         jumblertest::writeLaunch(temp, {"bonjour", "merci beaucoup"}, jumblertest::makeUserStore());
-    std::map<QString, QByteArray> mainFiles;
-    for (const QString& name : activitytest::filesIn(temp))
-        mainFiles[name] = testsupport::readFile(temp + name);
+    const std::map<QString, QByteArray> mainFiles = activitytest::fileContents(temp);
     ASSERT_EQ(mainFiles.size(), 3u);
 
     QProcess program;
@@ -50,8 +48,5 @@ TEST(ScrambleProgram, SigtermDeletesItsSoundCopiesAndLeavesTheMainProgramsFiles)
 
     EXPECT_FALSE(QFileInfo::exists(copy(1)));
     EXPECT_FALSE(QFileInfo::exists(copy(2)));
-    std::map<QString, QByteArray> left;
-    for (const QString& name : activitytest::filesIn(temp))
-        left[name] = testsupport::readFile(temp + name);
-    EXPECT_EQ(left, mainFiles);
+    EXPECT_EQ(activitytest::fileContents(temp), mainFiles);
 }
