@@ -65,9 +65,10 @@ protected:
     {
         tempFolder = testsupport::makeFolder("runtime-temp");
         appFolder = testsupport::makeFolder("Activities");
-        ASSERT_TRUE(QFile::copy(testsupport::programDir() + "/Activities/02studybook.cfg", appFolder + "02studybook.cfg"));
+        const QString programDir = testsupport::programDir() + "/";
+        ASSERT_TRUE(QFile::copy(programDir + "Activities/02studybook.cfg", appFolder + "02studybook.cfg"));
         userStore = testsupport::makeFolder("data") + "Users.dat";
-        ASSERT_TRUE(QFile::copy(testsupport::programDir() + "/Dravolin.tpl", userStore));
+        ASSERT_TRUE(QFile::copy(programDir + "Dravolin.tpl", userStore));
         QFile::setPermissions(userStore, QFile::ReadOwner | QFile::WriteOwner);
         platform::ui::setEndFunction([this](int code) { endCodes.push_back(code); });
     }
