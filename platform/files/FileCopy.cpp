@@ -56,6 +56,29 @@ int openSource(const QByteArray& from, const QString& action, mode_t& mode)
     return fd;
 }
 
+// Writes every byte, retrying writes cut short.
+void writeAll(const Fd& target, const char* data, qsizetype size, const QString& action)
+{
+    for (qsizetype done = 0; done < size;) {
+        const ssize_t put = ::write(target.get(), data + done, static_cast<size_t>(size - done));
+        if (put < 0) {
+            if (errno == EINTR) continue;
+            throw FileError::fromErrno(errno, action);
+        }
+        done += put;
+    }
+}
+
+// A new, empty, owner-only hidden file beside `target`, for writing before the rename.
+Fd temporarySibling(const QString& target, QByteArray& temporary, const QString& action)
+{
+    const QFileInfo info(target);
+    temporary = QFile::encodeName(info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX"));
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0) throw FileError::fromErrno(errno, action);
+    return Fd(fd);
+}
+
 // Copies every byte, then gives the copy the source's mode plus owner read and
 // write, and makes it durable before it gets its real name.
 void copyInto(int source, Fd& target, mode_t mode, const QString& action)
@@ -68,14 +91,7 @@ void copyInto(int source, Fd& target, mode_t mode, const QString& action)
             if (errno == EINTR) continue;
             throw FileError::fromErrno(errno, action);
         }
-        for (ssize_t done = 0; done < got;) {
-            const ssize_t put = ::write(target.get(), buffer + done, static_cast<size_t>(got - done));
-            if (put < 0) {
-                if (errno == EINTR) continue;
-                throw FileError::fromErrno(errno, action);
-            }
-            done += put;
-        }
+        writeAll(target, buffer, got, action);
     }
     if (::fchmod(target.get(), mode | S_IRUSR | S_IWUSR) != 0 || ::fsync(target.get()) != 0)
         throw FileError::fromErrno(errno, action);
@@ -122,10 +138,8 @@ void copyFile(const QString& from, const QString& to, Overwrite overwrite)
 
     mode_t mode = 0;
     Fd source(openSource(QFile::encodeName(from), action, mode));
-    QByteArray temporary = QFile::encodeName(target.absolutePath() + QStringLiteral("/.") + target.fileName() +
-                                             QStringLiteral(".XXXXXX"));
-    Fd copy(::mkostemp(temporary.data(), O_CLOEXEC));
-    if (copy.get() < 0) throw FileError::fromErrno(errno, action);
+    QByteArray temporary;
+    Fd copy = temporarySibling(to, temporary, action);
     try {
         copyInto(source.get(), copy, mode, action);
         if (overwrite == Overwrite::Yes) {
@@ -138,6 +152,22 @@ void copyFile(const QString& from, const QString& to, Overwrite overwrite)
         ::unlink(temporary.constData());
         if (e.kind() == FileErrorKind::Exists)
             throw FileError(FileErrorKind::Exists, action + QStringLiteral(": the target already exists"));
+        throw;
+    }
+}
+
+void writeFileAtomically(const QString& path, const QByteArray& bytes)
+{
+    const QString action = QStringLiteral("Cannot write %1").arg(quoted(path));
+    QByteArray temporary;
+    Fd file = temporarySibling(path, temporary, action);
+    try {
+        writeAll(file, bytes.constData(), bytes.size(), action);
+        if (!file.reset()) throw FileError::fromErrno(errno, action);
+        if (::rename(temporary.constData(), QFile::encodeName(path).constData()) != 0)
+            throw FileError::fromErrno(errno, action);
+    } catch (const FileError&) {
+        ::unlink(temporary.constData());
         throw;
     }
 }

@@ -7,9 +7,8 @@
 
 namespace studylist {
 
-// Writes bytes to a new file beside path and renames it over path, so a reader
-// never meets a half-written file. The new file is created exclusively (never
-// through a planted link) and only its owner may read or write it.
+// platform::writeFileAtomically (a reader never meets a half-written file; only
+// its owner may read it), with a failure given as the result's error text.
 WriteResult writeFileAtomically(const QString& path, const QByteArray& bytes);
 
 }  // namespace studylist
