@@ -37,6 +37,8 @@ QStringList entries(const QString& folder)
 
 QString soundRecordFile() { return sandboxDir() + "/sound-record.txt"; }
 
+QString soundRecord() { return QString::fromUtf8(readFile(soundRecordFile())); }
+
 QString programDir() { return qEnvironmentVariable("DVL_PROGRAM_DIR"); }
 
 QString sourceDir() { return qEnvironmentVariable("DVL_SOURCE_DIR"); }

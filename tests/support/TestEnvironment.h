@@ -21,6 +21,8 @@ QStringList entries(const QString& folder);
 
 // The file that the recording sound backend appends to in this process.
 QString soundRecordFile();
+// What the recording sound backend has written so far, one line per sound.
+QString soundRecord();
 
 // The program folder the build made and the source tree (DVL_PROGRAM_DIR and
 // DVL_SOURCE_DIR; both end without "/").

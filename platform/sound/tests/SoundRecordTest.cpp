@@ -16,7 +16,7 @@ namespace {
 
 QStringList recordedLines()
 {
-    const QString text = QString::fromUtf8(testsupport::readFile(testsupport::soundRecordFile()));
+    const QString text = testsupport::soundRecord();
     return text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 

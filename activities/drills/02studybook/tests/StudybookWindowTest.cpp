@@ -55,7 +55,7 @@ void closeScores(frmScores& scores)
 
 QStringList soundLines()
 {
-    const QString text = QString::fromUtf8(testsupport::readFile(testsupport::soundRecordFile()));
+    const QString text = testsupport::soundRecord();
     return text.split('\n', Qt::SkipEmptyParts);
 }
 

@@ -21,7 +21,7 @@ namespace {
 
 int clicksPlayed()
 {
-    return QString::fromUtf8(testsupport::readFile(testsupport::soundRecordFile())).count("\tCLICK\tasync");
+    return testsupport::soundRecord().count("\tCLICK\tasync");
 }
 
 // Runs `act` on the window once its modal loop has started.

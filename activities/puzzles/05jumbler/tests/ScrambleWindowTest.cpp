@@ -148,7 +148,7 @@ protected:
 
     QStringList soundsPlayed() const
     {
-        return QString::fromUtf8(testsupport::readFile(testsupport::soundRecordFile())).split('\n', Qt::SkipEmptyParts);
+        return testsupport::soundRecord().split('\n', Qt::SkipEmptyParts);
     }
 
     platform::ui::TestClock clock{QDateTime(QDate(2024, 3, 4), QTime(10, 0))};

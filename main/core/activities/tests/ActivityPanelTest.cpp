@@ -124,7 +124,7 @@ TEST_F(ActivityPanelTest, PointerAndClickShowTheStatesAndReportTheProgram)
     EXPECT_NE(held.pixelColor(0, held.height() / 2), QColor(Qt::yellow));
     QTest::mouseRelease(second, Qt::LeftButton, {}, QPoint(20, 20));
     // The click sound on the press and again on the release.
-    const QStringList sounds = QString::fromUtf8(testsupport::readFile(testsupport::soundRecordFile()))
+    const QStringList sounds = testsupport::soundRecord()
                                    .split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(sounds.size(), 2);
     for (const QString& sound : sounds) EXPECT_TRUE(sound.contains("click\tasync")) << sound.toStdString();

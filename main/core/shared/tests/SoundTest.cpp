@@ -16,7 +16,7 @@ namespace {
 
 QStringList recordedLines()
 {
-    return QString::fromUtf8(testsupport::readFile(testsupport::soundRecordFile()))
+    return testsupport::soundRecord()
         .split('\n', Qt::SkipEmptyParts);
 }
 

@@ -90,6 +90,6 @@ TEST_F(WebPages, YesOfTheYesNoWindowClicksAndOpensItsPage)
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0].url, QUrl("https://www.dravolin.example/update.htm"));
     EXPECT_FALSE(window->isVisible());
-    EXPECT_TRUE(testsupport::readFile(testsupport::soundRecordFile()).contains("\tclick\tasync"));
+    EXPECT_TRUE(testsupport::soundRecord().contains("\tclick\tasync"));
     delete window;
 }

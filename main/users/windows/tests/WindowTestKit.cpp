@@ -29,7 +29,7 @@ void answerNextMessage(ShownMessage& into)
 
 int clickCount()
 {
-    return QString::fromUtf8(testsupport::readFile(testsupport::soundRecordFile())).count("\tclick\tasync");
+    return testsupport::soundRecord().count("\tclick\tasync");
 }
 
 }  // namespace users::testing
