@@ -24,9 +24,14 @@ WriteResult writeSoundFile(const QString& path, const QByteArray& wav)
     return writeFileAtomically(path, wav);
 }
 
-void removeHandoffFiles(const QString& folder, std::int64_t pid, int phraseCount)
+void removeSoundFiles(const QString& folder, std::int64_t pid, int phraseCount)
 {
     for (int slot = 1; slot <= phraseCount; ++slot) QFile::remove(folder + soundFileName(pid, slot));
+}
+
+void removeHandoffFiles(const QString& folder, std::int64_t pid, int phraseCount)
+{
+    removeSoundFiles(folder, pid, phraseCount);
     QFile::remove(folder + studyListFileName(pid));
 }
 

@@ -21,6 +21,10 @@ QString soundFileName(std::int64_t pid, int slot);
 // Main program: writes one phrase's recording (a whole WAV file) to its sound file.
 WriteResult writeSoundFile(const QString& path, const QByteArray& wav);
 
+// Deletes the sound files of slots 1..phraseCount of pid in folder; a file that is
+// missing or cannot be deleted is passed over.
+void removeSoundFiles(const QString& folder, std::int64_t pid, int phraseCount);
+
 // Main program: deletes the sound files of slots 1..phraseCount and the study
 // list of pid in folder; a file that is missing or cannot be deleted is passed over.
 void removeHandoffFiles(const QString& folder, std::int64_t pid, int phraseCount);

@@ -2,15 +2,11 @@
 
 #include "activities/framework/studylist/HandoffFiles.h"
 
-#include <QFile>
-
 namespace activity {
 
 void Delete_Temp_Sounds(const QString& tempFolder, std::int64_t activityPid, int phraseCount)
 {
-    for (int i = 1; i <= phraseCount; ++i) {
-        QFile::remove(tempFolder + studylist::soundFileName(activityPid, i));
-    }
+    studylist::removeSoundFiles(tempFolder, activityPid, phraseCount);
 }
 
 }  // namespace activity
