@@ -2,7 +2,7 @@
 
 // Storing a finished game's result and showing the kept results: the front of
 // the top-ten rule of scores/ that every scoring activity calls.
-#include "activities/framework/random/RandomSource.h"
+#include "platform/random/RandomSource.h"
 #include "activities/framework/windows/ScoreList.h"
 
 #include <QString>
@@ -22,7 +22,7 @@ struct ScoreRequest {
     QString numberSuffix;       // appended to number score cells (" points", "%", or none)
     QString interfaceLanguage;  // for the built-in failure text
     bool centreWindow = true;   // false keeps the score window where it is made
-    RandomSource random01;      // exit direction; empty: seeded from the clock
+    platform::RandomSource random01;  // exit direction
 };
 
 enum class SaveScoreResult {

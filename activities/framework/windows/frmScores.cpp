@@ -34,14 +34,9 @@ constexpr std::array<Qt::Alignment::Int, 5> kColumnAlign{
     Qt::AlignLeft | Qt::AlignVCenter, Qt::AlignLeft | Qt::AlignVCenter, Qt::AlignCenter,
     Qt::AlignRight | Qt::AlignVCenter, Qt::AlignRight | Qt::AlignVCenter};
 
-activity::RandomSource clockSeededRandom()
-{
-    return activity::seededRandomSource(static_cast<std::uint64_t>(platform::ui::secondsSinceMidnight()));
-}
-
 }  // namespace
 
-frmScores::frmScores(activity::RandomSource random01, bool centre)
+frmScores::frmScores(platform::RandomSource random01, bool centre)
     : activity::FrameworkDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint),
       lblActivity_(activity::makeWindowLabel(this, "lblActivity", 16, true)),
       lblSubject_(activity::makeWindowLabel(this, "lblSubject", 12, false)),
@@ -49,7 +44,7 @@ frmScores::frmScores(activity::RandomSource random01, bool centre)
       ListView1_(new QTreeWidget(this)),
       lblBegin_(new activity::ShapeButton(this)),
       Timer1_(new platform::ui::Timer(kSlideIntervalMs, false, this)),
-      direction_(activity::ScoreSlide::directionFor((random01 ? random01 : clockSeededRandom())())),
+      direction_(activity::ScoreSlide::directionFor(random01.next())),
       centre_(centre)
 {
     // No parent: the score window stays usable whatever the activity does to its own window.

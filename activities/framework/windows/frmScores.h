@@ -1,6 +1,6 @@
 #pragma once
 
-#include "activities/framework/random/RandomSource.h"
+#include "platform/random/RandomSource.h"
 #include "activities/framework/windows/FrameworkDialog.h"
 #include "activities/framework/windows/ScoreList.h"
 #include "activities/framework/windows/ScoreSlide.h"
@@ -29,7 +29,7 @@ public:
     // random01 gives values in [0, 1) for the exit direction; by default a
     // generator seeded from the clock's seconds since midnight. centre = false
     // keeps the window where the caller puts it.
-    explicit frmScores(activity::RandomSource random01 = {}, bool centre = true);
+    explicit frmScores(platform::RandomSource random01 = {}, bool centre = true);
     ~frmScores() override;
 
     void setTexts(const QString& activityName, const QString& subject, const QString& top10,

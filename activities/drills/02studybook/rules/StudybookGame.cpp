@@ -10,8 +10,8 @@ StudybookGame::StudybookGame(std::vector<QString> translations, RandomSource ran
 {
     if (translations_.empty())
         throw std::invalid_argument("listen-and-choose needs at least one phrase");
-    if (!random_ || !clock_)
-        throw std::invalid_argument("listen-and-choose needs a random source and a clock");
+    if (!clock_)
+        throw std::invalid_argument("listen-and-choose needs a clock");
     labels_.resize(translations_.size());
 }
 
@@ -44,8 +44,8 @@ ShuffleStep StudybookGame::shuffleTick()
     if (!shuffling_)
         return step;
     for (ChoiceLabel& label : labels_) {
-        label.text = translations_[activity::below(random_(), phraseCount())];
-        label.color = activity::below(random_(), kShuffleColors) + 1;
+        label.text = translations_[random_.below(phraseCount())];
+        label.color = random_.below(kShuffleColors) + 1;
     }
     step.playShuffleSound = shuffleTicks_ == 1;
     if (++shuffleTicks_ >= kShuffleTicks) {
@@ -60,7 +60,7 @@ void StudybookGame::Deal_Choices()
 {
     // Each label takes one of the translations not dealt yet, chosen at random,
     // so every translation shows exactly once with one draw per label.
-    const std::vector<int> places = activity::drawPlaces(random_, phraseCount());
+    const std::vector<int> places = platform::drawPlaces(random_, phraseCount());
     for (std::size_t label = 0; label < labels_.size(); ++label)
         labels_[label].text = translations_[static_cast<std::size_t>(places[label])];
     acceptsPicks_ = !finished_;

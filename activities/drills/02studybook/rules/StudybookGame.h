@@ -9,7 +9,7 @@
 // No widgets here: the window forwards its timer ticks, picks and pointer moves
 // and draws the labels this class describes.
 #include "activities/framework/elapsed/ElapsedTime.h"
-#include "activities/framework/random/RandomSource.h"
+#include "platform/random/RandomSource.h"
 
 #include <QString>
 
@@ -19,8 +19,7 @@
 
 namespace studybook {
 
-using activity::RandomSource;
-using activity::seededRandomSource;
+using platform::RandomSource;
 
 // The time of day the clock reads.
 using TimeOfDayClock = std::function<elapsed::TimeOfDay()>;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <set>
 
 using namespace studybook;
@@ -28,9 +29,9 @@ struct Fixture {
     std::shared_ptr<int> seconds = std::make_shared<int>(10 * 3600);
     StudybookGame game;
 
-    explicit Fixture(std::vector<QString> translations, RandomSource source = {})
+    explicit Fixture(std::vector<QString> translations, std::optional<RandomSource> source = {})
         : game(std::move(translations),
-               source ? source : RandomSource([r = random] { return (*r)(); }),
+               source ? *source : RandomSource::from([r = random] { return (*r)(); }),
                [s = seconds] { return elapsed::TimeOfDay::fromSeconds(*s); })
     {
     }
@@ -101,7 +102,7 @@ TEST(StudybookDeal, EveryTranslationShowsOnceInTheDrawnOrder)
 TEST(StudybookDeal, SeededDealsAreAlwaysPermutationsAndVary)
 {
     const std::vector<QString> ten{"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"};
-    Fixture f(ten, seededRandomSource(7));
+    Fixture f(ten, RandomSource(7));
     std::set<std::vector<QString>> orders;
     for (int i = 0; i < 50; ++i) {
         f.game.Deal_Choices();
@@ -143,7 +144,7 @@ TEST(StudybookShuffle, FifteenTicksSoundOnTheSecondThenBlackLabelsAreDealt)
 TEST(StudybookShuffle, RandomSourceIsDrawnOnNeverReseeded)
 {
     // Ticks within the same clock second keep changing the labels.
-    Fixture f(kThree, seededRandomSource(11));
+    Fixture f(kThree, RandomSource(11));
     f.game.Start_Round();
     std::set<std::vector<QString>> frames;
     for (int tick = 0; tick < kShuffleTicks - 1; ++tick) {

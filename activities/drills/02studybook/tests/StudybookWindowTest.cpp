@@ -79,7 +79,7 @@ protected:
     void start(int count)
     {
         launch = activitytest::writeLaunch(tempFolder, count, userStore);
-        window = std::make_unique<frmStudybook>(seededRandomSource(3));
+        window = std::make_unique<frmStudybook>(RandomSource(3));
         window->Timer3()->setInterval(0);
         window->timTimer()->setInterval(0);
         whenShown<frmInstructions>([](frmInstructions& instructions) {

@@ -28,7 +28,7 @@ class frmStudybook : public activity::ActivityWindow {
 
 public:
     // random: the source the game draws from for its whole run.
-    explicit frmStudybook(RandomSource random = seededRandomSource(), QWidget* parent = nullptr);
+    explicit frmStudybook(RandomSource random = {}, QWidget* parent = nullptr);
     ~frmStudybook() override;
 
     // The game; none before the study list is read.

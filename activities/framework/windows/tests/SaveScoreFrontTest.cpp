@@ -43,7 +43,7 @@ activity::ScoreRequest request(const QString& store)
     r.top10Caption = "Top ten";
     r.beginCaption = "Continue";
     r.numberSuffix = " points";
-    r.random01 = [] { return 0.0; };
+    r.random01 = platform::RandomSource::scripted({});
     return r;
 }
 

@@ -113,7 +113,7 @@ TEST(frmMsg, StartsEmptyStaysUsableWhenItsActivityIsDisabledAndClosesOnOk)
 
 TEST(frmScores, OkSlidesTheWindowOutTwoHundredTwipsATickUntilItCloses)
 {
-    frmScores window([] { return 0.3; });  // down
+    frmScores window(platform::RandomSource::scripted({0.3}));  // down
     EXPECT_EQ(window.exitDirection(), activity::ScoreSlide::Direction::Down);
     window.setTexts("Jumbler", "Colours", "Top ten", "\r\nGo on");
     window.setItems({{"1", "Ana", "35 points", "04/03/2024", "10:00:00", false},
@@ -144,7 +144,7 @@ TEST(frmScores, OkSlidesTheWindowOutTwoHundredTwipsATickUntilItCloses)
 
 TEST(frmScores, LongDatesAndScoresShowWholeAndTheNameColumnGivesWay)
 {
-    frmScores window([] { return 0.3; });
+    frmScores window(platform::RandomSource::scripted({0.3}));
     window.setItems({{"10", "Ana", "1234567890123 Points", "Wednesday, 4 September 2024", "10:00:00", false}});
     QTreeWidget* list = window.ListView1();
     const QTreeWidgetItem* item = list->topLevelItem(0);

@@ -21,7 +21,7 @@ int nthFree(const std::vector<bool>& marks, int k)
 }  // namespace
 
 ScrambleGame::ScrambleGame(std::vector<ScramblePhrase> phrases, RandomSource random)
-    : phrases_(std::move(phrases)), random_(random ? std::move(random) : seededRandomSource())
+    : phrases_(std::move(phrases)), random_(std::move(random))
 {
 }
 
@@ -48,7 +48,7 @@ void ScrambleGame::newGame()
 int ScrambleGame::pickUndealtPhrase()
 {
     // Drawn among the phrases not yet dealt, each as likely as the others.
-    const int index = nthFree(dealt_, activity::below(random_(), remaining_));
+    const int index = nthFree(dealt_, random_.below(remaining_));
     dealt_[static_cast<std::size_t>(index)] = true;
     return index;
 }
@@ -83,7 +83,7 @@ void ScrambleGame::deal()
         LetterTile& tile = tiles_[static_cast<std::size_t>(i)];
         tile.rect = tile.home = board.tileRects[static_cast<std::size_t>(i)];
     }
-    const std::vector<int> places = activity::drawPlaces(random_, count);
+    const std::vector<int> places = platform::drawPlaces(random_, count);
     for (int i = 0; i < count; ++i)
         tiles_[static_cast<std::size_t>(places[static_cast<std::size_t>(i)])].letter = letters[i];
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "activities/framework/random/RandomSource.h"
+#include "platform/random/RandomSource.h"
 #include "activities/puzzles/05jumbler/model/BoardLayout.h"
 
 #include <QPoint>
@@ -13,8 +13,7 @@
 
 namespace jumbler {
 
-using activity::RandomSource;
-using activity::seededRandomSource;
+using platform::RandomSource;
 
 inline constexpr int kSecondsPerLetter = 7;
 // The right-answer flash shows palette colours 0 to 15, one a tick.

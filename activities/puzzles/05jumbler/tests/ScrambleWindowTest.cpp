@@ -108,7 +108,7 @@ protected:
     {
         userStore = jumblertest::makeUserStore();
         launch = jumblertest::writeLaunch(environment.tempFolder, phrases, userStore);
-        auto window = std::make_unique<frmScramble>([] { return 0.0; });
+        auto window = std::make_unique<frmScramble>(platform::RandomSource::scripted({}));
         EXPECT_TRUE(window->Start_Activity({launch.studyListName}, environment));
         return window;
     }

@@ -28,7 +28,7 @@ class frmScramble : public activity::ActivityWindow {
 
 public:
     // random: the source the game draws from for its whole run.
-    explicit frmScramble(RandomSource random = seededRandomSource(), QWidget* parent = nullptr);
+    explicit frmScramble(RandomSource random = {}, QWidget* parent = nullptr);
     ~frmScramble() override;
 
     // The game; none before it starts.

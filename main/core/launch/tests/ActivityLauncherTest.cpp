@@ -41,7 +41,7 @@ protected:
     void makeTree(std::vector<double> random = {})
     {
         tree = std::make_unique<SubjectTree>(SubjectContext(settings, recorded.hooks()),
-                                             std::make_shared<ScriptedRandom>(std::move(random)));
+                                             platform::RandomSource::scripted(std::move(random)));
         tree->build();
         LaunchSeams seams;
         seams.startProgram = [this](const QString& program, const QString& argument) {

@@ -22,7 +22,7 @@ protected:
     std::unique_ptr<SubjectTree> clickMix(std::vector<double> values)
     {
         auto tree = std::make_unique<SubjectTree>(SubjectContext(settings, recorded.hooks()),
-                                                  std::make_shared<ScriptedRandom>(std::move(values)));
+                                                  platform::RandomSource::scripted(std::move(values)));
         tree->build();
         recorded.windowEvents.clear();
         tree->NodeClick(tree->topFolder(NodeKind::RandomPhrasesFolder));
@@ -112,7 +112,7 @@ TEST_F(MixedSubjectTest, AFailureOnTheWayStillGivesTheWindowBackAndClosesTheWait
     makeSubjectStore(installed + "zz.fre", tenPhrases("z"));
     SubjectHooks hooks = recorded.hooks();
     hooks.wait = [](int) { throw std::runtime_error("the wait broke"); };
-    SubjectTree tree(SubjectContext(settings, hooks), std::make_shared<ScriptedRandom>(std::vector<double>{}));
+    SubjectTree tree(SubjectContext(settings, hooks), platform::RandomSource::scripted({}));
     tree.build();
     recorded.windowEvents.clear();
     tree.NodeClick(tree.topFolder(NodeKind::RandomPhrasesFolder));
@@ -126,7 +126,7 @@ TEST_F(MixedSubjectTest, AFailureOnTheWayStillGivesTheWindowBackAndClosesTheWait
 TEST_F(MixedSubjectTest, RandomSubjectsAreDrawnFromOneSeededSource)
 {
     for (const char* name : {"a.fre", "b.fre", "c.fre", "d.fre", "e.fre"}) makeSubjectStore(installed + name, tenPhrases(name));
-    SubjectTree tree(SubjectContext(settings, recorded.hooks()), std::make_shared<SeededRandom>(7));
+    SubjectTree tree(SubjectContext(settings, recorded.hooks()), platform::RandomSource(7));
     tree.build();
     std::set<QString> drawn;
     const NodeId folder = tree.topFolder(NodeKind::RandomSubjectFolder);

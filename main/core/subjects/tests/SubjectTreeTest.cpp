@@ -20,7 +20,7 @@ protected:
     SubjectSettings settings = sandboxSettings();
     QString installed = settings.installedSubjectsDir;
     QString custom = settings.virtualSubjectsDir;
-    std::shared_ptr<ScriptedRandom> random = std::make_shared<ScriptedRandom>(std::vector<double>{});
+    platform::RandomSource random = platform::RandomSource::scripted({});
 
     std::unique_ptr<SubjectTree> makeTree()
     {
@@ -153,7 +153,7 @@ TEST_F(SubjectTreeTest, RandomSubjectFolderAlternatesBetweenADrawnSubjectAndNoth
 {
     makeSubjectStore(installed + "animals.fre", tenPhrases("a"));
     makeSubjectStore(installed + "colours.fre", tenPhrases("c"));
-    random = std::make_shared<ScriptedRandom>(std::vector<double>{0.75});
+    random = platform::RandomSource::scripted({0.75});
     auto tree = makeTree();
     const NodeId folder = tree->topFolder(NodeKind::RandomSubjectFolder);
 

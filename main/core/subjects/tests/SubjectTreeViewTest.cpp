@@ -45,7 +45,7 @@ protected:
     RecordingHooks recorded;
     SubjectSettings settings = sandboxSettings();
     SubjectTree tree{SubjectContext(settings, recorded.hooks()),
-                     std::make_shared<ScriptedRandom>(std::vector<double>{})};
+                     platform::RandomSource::scripted({})};
     std::vector<int> iconsAsked;
     SubjectTreeWidget widget;
     SubjectTreeView view{tree, widget, [this](int image) {

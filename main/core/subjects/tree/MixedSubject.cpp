@@ -25,7 +25,7 @@ bool SubjectTree::addMixedPhrase(NodeId mix, const QString& subjectFile)
         const std::int64_t count = countSubjectPhrases(path);
         if (count < 1) return false;
         // The k-th row in store order, so gaps in the keys do no harm.
-        const auto phrase = readSubjectPhraseAt(path, random_->below(static_cast<int>(count)) + 1);
+        const auto phrase = readSubjectPhraseAt(path, random_.below(static_cast<int>(count)) + 1);
         if (!phrase) return false;
         addNode(mix, phrase->translation,
                 NodeTag::phraseOf(NodeKind::Phrase, subjectFile, phrase->key, phrase->phrase,
@@ -61,7 +61,7 @@ void SubjectTree::Build_Mixed_Subject()
                     return;
                 }
                 // Draw among the subjects not refused yet.
-                int pick = random_->below(fileCount - refusedCount);
+                int pick = random_.below(fileCount - refusedCount);
                 int entry = 0;
                 while (refused[entry] || pick-- > 0) ++entry;
                 const QString& file = installedFiles_.at(entry);

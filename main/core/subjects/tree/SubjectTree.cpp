@@ -14,10 +14,9 @@ QString errorText(const std::exception& error)
 }
 }  // namespace
 
-SubjectTree::SubjectTree(SubjectContext context, std::shared_ptr<RandomSource> random)
+SubjectTree::SubjectTree(SubjectContext context, platform::RandomSource random)
     : context_(std::move(context)), random_(std::move(random))
 {
-    if (!random_) random_ = std::make_shared<SeededRandom>();
 }
 
 NodeId SubjectTree::addNode(NodeId parent, const QString& text, const NodeTag& tag, int image,
@@ -276,7 +275,7 @@ void SubjectTree::openTopFolder(NodeId folder, NodeId child)
 void SubjectTree::clickRandomSubjectFolder(NodeId folder)
 {
     if (emptiedTopFolder(folder)) return;
-    const QString file = installedFiles_.at(random_->below(installedFiles_.size()));
+    const QString file = installedFiles_.at(random_.below(installedFiles_.size()));
     openTopFolder(folder, addNode(folder, Proper_Title(file), NodeTag::subject(NodeKind::RandomSubject, file),
                                   images::Subject, images::SubjectSelected));
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "main/core/subjects/RandomSource.h"
 #include "main/core/subjects/SubjectContext.h"
 #include "main/core/subjects/tree/TreeNodes.h"
+#include "platform/random/RandomSource.h"
 
 #include <QStringList>
 
@@ -25,7 +25,7 @@ inline constexpr int TopClosed = 1, TopOpen = 2, CustomClosed = 3, CustomOpen = 
 class SubjectTree {
 public:
     explicit SubjectTree(SubjectContext context,
-                         std::shared_ptr<RandomSource> random = std::make_shared<SeededRandom>());
+                         platform::RandomSource random = {});
 
     // Building: the three top folders, the installed subjects, the custom stores.
     void Create_Folders();
@@ -90,7 +90,7 @@ private:
     void notify() const;
 
     SubjectContext context_;
-    std::shared_ptr<RandomSource> random_;
+    platform::RandomSource random_;
     TreeNodes nodes_;
     NodeId selected_ = kNoNode;
     QStringList installedFiles_;

@@ -14,12 +14,12 @@ namespace {
 RandomSource scripted(std::vector<double> values)
 {
     auto queue = std::make_shared<std::deque<double>>(values.begin(), values.end());
-    return [queue] {
+    return RandomSource::from([queue] {
         const double v = queue->front();
         if (queue->size() > 1)
             queue->pop_front();
         return v;
-    };
+    });
 }
 
 RandomSource always(double v) { return scripted({v}); }
@@ -110,7 +110,7 @@ TEST(ScrambleDeal, TilesCarryAPermutationOfTheLetters)
     // With a real source every arrangement turns up, and always the same letters.
     std::set<QString> seen;
     for (int run = 0; run < 400; ++run) {
-        ScrambleGame game(phrases({"abc"}), seededRandomSource());
+        ScrambleGame game(phrases({"abc"}), RandomSource());
         game.newGame();
         QString dealt;
         for (const LetterTile& t : game.tiles())
@@ -319,7 +319,7 @@ TEST(ScrambleFaults, NoLimitOnWordsOrLetters)
     QString longPhrase;
     for (int w = 0; w < 80; ++w)
         longPhrase += QString("mot%1 ").arg(w);
-    ScrambleGame game({{longPhrase, "many words"}}, seededRandomSource());
+    ScrambleGame game({{longPhrase, "many words"}}, RandomSource());
     game.newGame();
     const int letters = static_cast<int>(longPhrase.size()) - 80;
     ASSERT_EQ(static_cast<int>(game.letterSlots().size()), letters);

@@ -113,12 +113,4 @@ bool RecordingHooks::mainWindowEnabled() const
     return true;
 }
 
-double ScriptedRandom::next()
-{
-    if (values_.empty()) return 0.0;
-    const double value = values_.front();
-    values_.pop_front();
-    return value;
-}
-
 }  // namespace subjects::testing

@@ -2,7 +2,6 @@
 
 // Fixture stores and recording hooks for the tests of the subject code and of the
 // custom store library.
-#include "main/core/subjects/RandomSource.h"
 #include "main/core/subjects/SubjectContext.h"
 
 #include <QByteArray>
@@ -68,14 +67,5 @@ public:
     bool mainWindowEnabled() const;
 };
 
-// Random values handed out from a list, then 0.
-class ScriptedRandom final : public RandomSource {
-public:
-    explicit ScriptedRandom(std::vector<double> values) : values_(values.begin(), values.end()) {}
-    double next() override;
-
-private:
-    std::deque<double> values_;
-};
 
 }  // namespace subjects::testing
