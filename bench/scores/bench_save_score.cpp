@@ -3,7 +3,7 @@
 //   bench_save_score [folder] [runs]
 // The store is made in folder (default: the temporary folder) and removed after.
 #include "activities/framework/scores/SaveScore.h"
-#include "tools/schema/Schema.h"
+#include "common/schema/Schema.h"
 
 #include <QDir>
 #include <QElapsedTimer>

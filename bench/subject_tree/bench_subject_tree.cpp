@@ -15,7 +15,7 @@
 #include "main/core/subjects/view/SubjectTreeWidget.h"
 #include "main/core/windows/frmSplash.h"
 #include "platform/store/Store.h"
-#include "tools/schema/Schema.h"
+#include "common/schema/Schema.h"
 
 #include <QApplication>
 #include <QDir>

@@ -3,7 +3,7 @@
 #include "ProbeLaunch.h"
 
 #include "activities/framework/scores/SaveScore.h"
-#include "activities/framework/studylist/HandoffFiles.h"
+#include "common/studylist/HandoffFiles.h"
 #include "platform/store/Store.h"
 
 #include "TestEnvironment.h"

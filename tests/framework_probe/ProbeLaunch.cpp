@@ -2,7 +2,7 @@
 
 #include "main/core/shared/TempPath.h"
 #include "platform/store/Store.h"
-#include "tools/schema/Schema.h"
+#include "common/schema/Schema.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "StoreWriters.h"
 
 #include "platform/store/Store.h"
-#include "tools/schema/Schema.h"
+#include "common/schema/Schema.h"
 
 #include <QStringList>
 

@@ -3,7 +3,7 @@
 #include "JsonFile.h"
 #include "RequiredCaptions.h"
 #include "TextRules.h"
-#include "tools/schema/Schema.h"
+#include "common/schema/Schema.h"
 
 #include <QRegularExpression>
 

@@ -3,7 +3,7 @@
 // What an activity knows about the study it was started for: the study list's
 // values, its phrases with their own sound copies, and its captions. Filled
 // once at start-up and never reloaded.
-#include "activities/framework/config/Captions.h"
+#include "common/activityconfig/Captions.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 #include "activities/framework/startup/ActivityWindow.h"
 
-#include "activities/framework/config/ActivityConfig.h"
+#include "common/activityconfig/ActivityConfig.h"
 #include "activities/framework/startup/StudyArgument.h"
-#include "activities/framework/studylist/HandoffFiles.h"
+#include "common/studylist/HandoffFiles.h"
 #include "activities/framework/windows/CenterForm.h"
 #include "activities/framework/windows/FrameworkTexts.h"
 #include "activities/framework/windows/TempSounds.h"

@@ -1,9 +1,9 @@
 #include "activities/framework/testkit/ActivityTestKit.h"
 
-#include "activities/framework/config/ActivityConfig.h"
-#include "activities/framework/studylist/HandoffFiles.h"
+#include "common/activityconfig/ActivityConfig.h"
+#include "common/studylist/HandoffFiles.h"
 #include "platform/store/Store.h"
-#include "tools/schema/Schema.h"
+#include "common/schema/Schema.h"
 
 #include <QDataStream>
 #include <QImage>

@@ -3,7 +3,7 @@
 // What tests of an activity need to start it as the main program does: a
 // configuration store beside the program and the main program's study list and
 // phrase sounds in the temporary folder, written by the real writer.
-#include "activities/framework/studylist/StudyList.h"
+#include "common/studylist/StudyList.h"
 
 #include <QByteArray>
 #include <QString>

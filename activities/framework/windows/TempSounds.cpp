@@ -1,6 +1,6 @@
 #include "activities/framework/windows/TempSounds.h"
 
-#include "activities/framework/studylist/HandoffFiles.h"
+#include "common/studylist/HandoffFiles.h"
 
 namespace activity {
 

@@ -1,6 +1,6 @@
 #include "main/core/activities/ActivityConfig.h"
 
-#include "activities/framework/config/ActivityConfig.h"
+#include "common/activityconfig/ActivityConfig.h"
 
 #include <stdexcept>
 

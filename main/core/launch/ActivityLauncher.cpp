@@ -1,7 +1,7 @@
 #include "main/core/launch/ActivityLauncher.h"
 
-#include "activities/framework/studylist/HandoffFiles.h"
-#include "activities/framework/studylist/StudyListFile.h"
+#include "common/studylist/HandoffFiles.h"
+#include "common/studylist/StudyListFile.h"
 #include "main/core/shared/FileExists.h"
 #include "main/core/startup/ModMain.h"
 #include "main/core/subjects/SubjectCheck.h"

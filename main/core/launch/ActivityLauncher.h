@@ -1,6 +1,6 @@
 #pragma once
 
-#include "activities/framework/studylist/StudyList.h"
+#include "common/studylist/StudyList.h"
 #include "main/core/launch/HandoffPlace.h"
 #include "main/core/subjects/SubjectStore.h"
 #include "main/core/subjects/tree/SubjectTree.h"

@@ -1,6 +1,6 @@
 #include "main/core/launch/HandoffPlace.h"
 
-#include "activities/framework/studylist/HandoffFiles.h"
+#include "common/studylist/HandoffFiles.h"
 #include "main/core/shared/TempPath.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #include "main/core/startup/CaptionTable.h"
 
 #include "platform/store/Store.h"
-#include "tools/schema/Schema.h"
+#include "common/schema/Schema.h"
 
 namespace startup {
 

@@ -3,7 +3,7 @@
 #include "main/core/startup/CaptionTable.h"
 #include "main/core/startup/Edition.h"
 #include "platform/store/Store.h"
-#include "tools/schema/Schema.h"
+#include "common/schema/Schema.h"
 
 #include <stdexcept>
 

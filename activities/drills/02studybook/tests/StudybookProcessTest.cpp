@@ -1,6 +1,6 @@
 // The real 02studybook program started as the main program starts it, on a
 // study list written by the real writer, then ended with SIGTERM.
-#include "activities/framework/studylist/HandoffFiles.h"
+#include "common/studylist/HandoffFiles.h"
 #include "activities/framework/testkit/ActivityTestKit.h"
 #include "main/core/shared/TempPath.h"
 

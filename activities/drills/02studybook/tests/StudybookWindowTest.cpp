@@ -3,7 +3,7 @@
 // the built template, and the end of the program observed.
 #include "activities/drills/02studybook/rules/StudybookLayout.h"
 #include "activities/drills/02studybook/window/frmStudybook.h"
-#include "activities/framework/studylist/HandoffFiles.h"
+#include "common/studylist/HandoffFiles.h"
 #include "activities/framework/testkit/ActivityTestKit.h"
 #include "activities/framework/windows/ShapeButton.h"
 #include "activities/framework/windows/frmInstructions.h"

@@ -1,7 +1,7 @@
 #include "ScoreFixture.h"
 
 #include "TestEnvironment.h"
-#include "tools/schema/Schema.h"
+#include "common/schema/Schema.h"
 
 namespace scorestest {
 

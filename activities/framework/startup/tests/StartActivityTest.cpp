@@ -2,7 +2,7 @@
 // a configuration store beside the program, the end of the program observed.
 #include "activities/framework/startup/ActivityWindow.h"
 
-#include "activities/framework/studylist/HandoffFiles.h"
+#include "common/studylist/HandoffFiles.h"
 #include "activities/framework/testkit/ActivityTestKit.h"
 #include "activities/framework/windows/FrameworkTexts.h"
 #include "activities/framework/windows/frmInstructions.h"
@@ -11,7 +11,7 @@
 #include "platform/store/Store.h"
 #include "platform/ui/MessageBoxRecorder.h"
 #include "platform/ui/Timer.h"
-#include "tools/schema/Schema.h"
+#include "common/schema/Schema.h"
 
 #include "TestEnvironment.h"
 

@@ -1,6 +1,6 @@
 // Centring, the score window's slide and deleting the sound copies: the rules
 // under the shared windows, without windows.
-#include "activities/framework/studylist/HandoffFiles.h"
+#include "common/studylist/HandoffFiles.h"
 #include "activities/framework/windows/CenterForm.h"
 #include "activities/framework/windows/ScoreSlide.h"
 #include "activities/framework/windows/TempSounds.h"

@@ -8,7 +8,7 @@
 #include "platform/ui/MessageBoxRecorder.h"
 #include "platform/ui/TestClock.h"
 #include "platform/ui/Timer.h"
-#include "tools/schema/Schema.h"
+#include "common/schema/Schema.h"
 
 #include "TestEnvironment.h"
 

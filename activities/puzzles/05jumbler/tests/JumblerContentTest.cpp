@@ -3,7 +3,7 @@
 // reads right too.
 #include "JumblerLaunch.h"
 
-#include "activities/framework/config/ActivityConfig.h"
+#include "common/activityconfig/ActivityConfig.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "JumblerLaunch.h"
 
-#include "activities/framework/studylist/StudyListFile.h"
+#include "common/studylist/StudyListFile.h"
 
 #include "TestEnvironment.h"
 

@@ -2,7 +2,7 @@
 // while it waits for the learner ends it as closing its window does.
 #include "JumblerLaunch.h"
 
-#include "activities/framework/studylist/HandoffFiles.h"
+#include "common/studylist/HandoffFiles.h"
 #include "main/core/shared/TempPath.h"
 
 #include "TestEnvironment.h"

@@ -5,7 +5,7 @@
 
 #include "JumblerLaunch.h"
 
-#include "activities/framework/studylist/HandoffFiles.h"
+#include "common/studylist/HandoffFiles.h"
 #include "activities/framework/windows/ShapeButton.h"
 #include "activities/framework/windows/frmInstructions.h"
 #include "activities/framework/windows/frmMsg.h"

@@ -2,7 +2,7 @@
 
 #include "TestEnvironment.h"
 #include "platform/store/Store.h"
-#include "tools/schema/Schema.h"
+#include "common/schema/Schema.h"
 
 #include <QBuffer>
 #include <QFile>

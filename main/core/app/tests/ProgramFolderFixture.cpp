@@ -4,7 +4,7 @@
 #include "main/core/startup/Edition.h"
 #include "main/users/store/UserStore.h"
 #include "platform/store/Store.h"
-#include "tools/schema/Schema.h"
+#include "common/schema/Schema.h"
 #include "ActivityFolder.h"
 #include "SubjectFixtures.h"
 #include "TestEnvironment.h"

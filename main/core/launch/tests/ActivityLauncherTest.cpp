@@ -2,7 +2,7 @@
 
 #include "SubjectFixtures.h"
 #include "TestEnvironment.h"
-#include "activities/framework/studylist/StudyListFile.h"
+#include "common/studylist/StudyListFile.h"
 #include "main/core/startup/ModMain.h"
 #include "platform/store/Store.h"
 

@@ -3,7 +3,7 @@
 #include "main/core/shared/SubjectConnection.h"
 #include "main/core/shared/TempPath.h"
 
-#include "tools/schema/Schema.h"
+#include "common/schema/Schema.h"
 #include "TestEnvironment.h"
 
 #include <QFileInfo>

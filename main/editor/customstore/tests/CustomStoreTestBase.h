@@ -5,7 +5,7 @@
 #include "SubjectFixtures.h"
 #include "TestEnvironment.h"
 #include "platform/store/Store.h"
-#include "tools/schema/Schema.h"
+#include "common/schema/Schema.h"
 
 #include <gtest/gtest.h>
 

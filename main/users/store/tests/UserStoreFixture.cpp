@@ -3,7 +3,7 @@
 #include "TestEnvironment.h"
 #include "platform/files/FileCopy.h"
 #include "platform/store/Store.h"
-#include "tools/schema/Schema.h"
+#include "common/schema/Schema.h"
 
 namespace users::testing {
 

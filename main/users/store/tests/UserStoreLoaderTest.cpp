@@ -5,7 +5,7 @@
 #include "main/users/store/UserStore.h"
 #include "main/users/store/UserStoreLoader.h"
 #include "platform/store/Store.h"
-#include "tools/schema/Schema.h"
+#include "common/schema/Schema.h"
 
 #include <QDir>
 #include <QFile>

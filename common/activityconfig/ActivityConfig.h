@@ -5,7 +5,7 @@
 // row per caption, a column per interface language) and tblImages (row 1 the
 // activity button's normal picture, row 2 its highlighted picture, a column per
 // interface language). No widgets: the main program's activity panel uses it too.
-#include "activities/framework/config/Captions.h"
+#include "common/activityconfig/Captions.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "activities/framework/studylist/AtomicFile.h"
+#include "common/studylist/AtomicFile.h"
 
 #include "platform/files/FileCopy.h"
 #include "platform/files/FileError.h"

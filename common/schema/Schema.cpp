@@ -1,4 +1,4 @@
-#include "tools/schema/Schema.h"
+#include "common/schema/Schema.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
-#include "activities/framework/config/ActivityConfig.h"
+#include "common/activityconfig/ActivityConfig.h"
 
 #include "platform/store/Store.h"
-#include "tools/schema/Schema.h"
+#include "common/schema/Schema.h"
 
 namespace activityconfig {
 

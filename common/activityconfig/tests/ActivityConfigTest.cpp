@@ -1,8 +1,8 @@
-#include "activities/framework/config/ActivityConfig.h"
+#include "common/activityconfig/ActivityConfig.h"
 
 #include "TestEnvironment.h"
 #include "platform/store/Store.h"
-#include "tools/schema/Schema.h"
+#include "common/schema/Schema.h"
 
 #include <QFileInfo>
 

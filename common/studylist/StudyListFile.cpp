@@ -1,6 +1,6 @@
-#include "activities/framework/studylist/StudyListFile.h"
+#include "common/studylist/StudyListFile.h"
 
-#include "activities/framework/studylist/AtomicFile.h"
+#include "common/studylist/AtomicFile.h"
 
 #include <QFile>
 #include <QRegularExpression>

@@ -1,4 +1,4 @@
-#include "activities/framework/studylist/HandoffFiles.h"
+#include "common/studylist/HandoffFiles.h"
 
 #include "TestEnvironment.h"
 

@@ -1,6 +1,6 @@
-#include "activities/framework/studylist/HandoffFiles.h"
+#include "common/studylist/HandoffFiles.h"
 
-#include "activities/framework/studylist/AtomicFile.h"
+#include "common/studylist/AtomicFile.h"
 #include "platform/files/FileCopy.h"
 #include "platform/files/FileError.h"
 

@@ -3,8 +3,8 @@
 // The study list file: fifteen header lines, then four double-quoted lines per
 // phrase (phrase, translation, second translation, sound file path), UTF-8 text
 // with CR LF line ends.
-#include "activities/framework/studylist/StudyList.h"
-#include "activities/framework/studylist/WriteResult.h"
+#include "common/studylist/StudyList.h"
+#include "common/studylist/WriteResult.h"
 
 #include <QString>
 

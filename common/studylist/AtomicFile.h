@@ -1,6 +1,6 @@
 #pragma once
 
-#include "activities/framework/studylist/WriteResult.h"
+#include "common/studylist/WriteResult.h"
 
 #include <QByteArray>
 #include <QString>

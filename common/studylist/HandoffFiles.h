@@ -6,7 +6,7 @@
 //   the main program's study list  "~dvl<pid>.txt"
 //   its phrase sounds              "~dvl<pid><slot>.wav"   (slot 1 to 10)
 //   an activity's sound copies     "~dvl<activity pid><slot>.wav"
-#include "activities/framework/studylist/StudyListFile.h"
+#include "common/studylist/StudyListFile.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "activities/framework/studylist/StudyListFile.h"
+#include "common/studylist/StudyListFile.h"
 
 #include "TestEnvironment.h"
 
