@@ -22,6 +22,9 @@
 namespace slither {
 
 inline constexpr int kStep = 10;          // the grid pitch in pixels
+// The board the window draws: points from 0 to these are on it.
+inline constexpr int kBoardWidth = 640;
+inline constexpr int kBoardHeight = 400;
 inline constexpr int kStartLength = 10;   // cells of a new snake
 inline constexpr int kLives = 5;
 inline constexpr int kPhraseBonus = 50;
