@@ -2,59 +2,21 @@
 // phrase to the stored score, a crash with its pause, the P key and Escape,
 // and the last life.
 #include "activities/arcade/12slither/window/frmSnake.h"
-#include "activities/framework/testkit/ActivityTestKit.h"
-#include "activities/framework/windows/ShapeButton.h"
+#include "activities/framework/testkit/ActivityWindowTest.h"
 #include "activities/framework/windows/frmInstructions.h"
-#include "activities/framework/windows/frmScores.h"
-#include "common/studylist/HandoffFiles.h"
-#include "common/studylist/StudyListFile.h"
 #include "platform/store/Store.h"
-#include "platform/ui/EndProgram.h"
-#include "platform/ui/MessageBoxRecorder.h"
-#include "platform/ui/TestClock.h"
 #include "platform/ui/Timer.h"
 
-#include "TestEnvironment.h"
-
-#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QTest>
 #include <QTimer>
-#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
 using namespace slither;
 
 namespace {
-
-constexpr std::int64_t kActivityPid = 4444;
-
-// Answers the next modal window of type W once it shows; the game's waits
-// run events before then, so it is looked for at every turn of the loop.
-template <class W>
-void whenShown(std::function<void(W&)> inspect)
-{
-    auto* poll = new QTimer(qApp);
-    poll->setInterval(0);
-    QObject::connect(poll, &QTimer::timeout, [poll, inspect] {
-        auto* window = qobject_cast<W*>(QApplication::activeModalWidget());
-        if (!window)
-            return;
-        poll->stop();
-        poll->deleteLater();
-        inspect(*window);
-    });
-    poll->start();
-}
-
-void closeScores(frmScores& scores)
-{
-    QTest::mouseClick(scores.lblBegin(), Qt::LeftButton);
-    for (int tick = 0; scores.isVisible() && tick < 1000; ++tick)
-        emit scores.Timer1()->timeout();
-}
 
 // The draws that place a character at (x, y) and its decoy at (dx, dy) showing letter.
 std::vector<double> place(int x, int y, int dx = 600, int dy = 300, char letter = 'Z')
@@ -64,37 +26,26 @@ std::vector<double> place(int x, int y, int dx = 600, int dy = 300, char letter 
             (letter - 'B' + 0.5) / kDecoyLetters};
 }
 
-class SnakeWindow : public ::testing::Test {
+std::vector<double> join(std::vector<double> a, const std::vector<double>& b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+class SnakeWindow : public activitytest::ActivityWindowTest {
 protected:
     void SetUp() override
     {
-        clock.setAutoAdvance(true);
-        tempFolder = testsupport::makeFolder("runtime-temp");
-        appFolder = testsupport::makeFolder("Activities");
-        const QString programDir = testsupport::programDir() + "/";
-        ASSERT_TRUE(QFile::copy(programDir + "Activities/12slither.cfg", appFolder + "12slither.cfg"));
-        userStore = testsupport::makeFolder("data") + "Users.dat";
-        ASSERT_TRUE(QFile::copy(programDir + "Dravolin.tpl", userStore));
-        QFile::setPermissions(userStore, QFile::ReadOwner | QFile::WriteOwner);
-        platform::ui::setEndFunction([this](int code) { endCodes.push_back(code); });
+        ActivityWindowTest::SetUp();
+        clock.setAutoAdvance(true);  // every Wait is over at once
     }
-    void TearDown() override { platform::ui::setEndFunction({}); }
 
-    // Starts the game on the phrases with the draws given; chooseLevel answers
-    // the instruction window. The movement timer is then left to the test.
-    void start(const QStringList& phrases, std::vector<double> draws,
-               std::function<void(frmInstructions&, QComboBox&)> chooseLevel)
+    // Starts the game on the phrases with the draws given. The movement timer is
+    // then left to the test; `interval` keeps the one the level set.
+    void start(const QStringList& phrases, std::vector<double> draws)
     {
-        launch = activitytest::writeLaunch(tempFolder, static_cast<int>(phrases.size()), userStore);
-        for (int i = 0; i < phrases.size(); ++i)
-            launch.list.phrases[static_cast<std::size_t>(i)].phrase = phrases[i];
-        studylist::write(launch.studyListPath, launch.list);
         window = std::make_unique<frmSnake>(platform::RandomSource::scripted(std::move(draws)));
-        whenShown<frmInstructions>([this, chooseLevel](frmInstructions& instructions) {
-            chooseLevel(instructions, *window->cboLevel());
-        });
-        activity::ActivityEnvironment environment{tempFolder, appFolder, kActivityPid};
-        ASSERT_TRUE(window->Start_Activity({launch.studyListName}, environment));
+        ASSERT_TRUE(ActivityWindowTest::start(*window, phrases));
         interval = window->Timer1()->interval();
         window->Timer1()->setInterval(0);
         window->Timer2()->setInterval(0);
@@ -123,19 +74,13 @@ protected:
     QStringList soundNames() const
     {
         QStringList names;
-        for (const QString& line : testsupport::soundRecord().split('\n', Qt::SkipEmptyParts))
+        for (const QString& line : soundLines())
             names << line.section('\t', 2, 2);
         return names;
     }
-    QString copyPath(int slot) const { return tempFolder + studylist::soundFileName(kActivityPid, slot); }
     QColor lifeColour(int index) const { return window->lnLife(index)->palette().color(QPalette::Window); }
 
-    platform::ui::TestClock clock{QDateTime(QDate(2024, 6, 3), QTime(16, 0, 0))};
-    platform::ui::MessageBoxRecorder boxes;
-    QString tempFolder, appFolder, userStore;
-    activitytest::Launch launch;
     std::unique_ptr<frmSnake> window;
-    std::vector<int> endCodes;
     int interval = 0;
 };
 
@@ -144,19 +89,16 @@ protected:
 TEST_F(SnakeWindow, AFastGameEatenToTheStoredScore)
 {
     QString levelShown;
-    start({QStringLiteral("a b")}, [] {
-        std::vector<double> draws = place(10, 110);
-        const std::vector<double> second = place(10, 120);
-        draws.insert(draws.end(), second.begin(), second.end());
-        return draws;
-    }(), [&](frmInstructions& instructions, QComboBox& levels) {
+    modals.onInstructions = [&](frmInstructions& instructions) {
+        QComboBox& levels = *window->cboLevel();
         levelShown = levels.currentText();
         levels.setCurrentIndex(0);
         levels.setCurrentIndex(4);
         // Enter in the level list starts the game.
         QTest::keyClick(&levels, Qt::Key_Return);
         EXPECT_FALSE(instructions.isVisible());
-    });
+    };
+    start({QStringLiteral("a b")}, join(place(10, 110), place(10, 120)));
     EXPECT_EQ(levelShown, "3 - Medium");
     EXPECT_EQ(interval, 20) << "level 1, then level 5";
     EXPECT_EQ(window->game()->pointsPerCharacter(), 25);
@@ -176,18 +118,15 @@ TEST_F(SnakeWindow, AFastGameEatenToTheStoredScore)
         QTest::keyClick(&pause, Qt::Key_Escape);
         escapeIgnored = endCodes.empty();
     });
-    QStringList rows;
-    whenShown<frmScores>([&](frmScores& scores) {
-        for (int i = 0; i < scores.ListView1()->topLevelItemCount(); ++i)
-            rows << scores.ListView1()->topLevelItem(i)->text(2);
-        closeScores(scores);
-    });
     tick();
     EXPECT_EQ(heading, "Well done!");
     EXPECT_EQ(line, "You ate every phrase");
     EXPECT_TRUE(escapeIgnored) << "Escape does not end the game during its last message";
     EXPECT_FALSE(window->Timer1()->isEnabled());
-    EXPECT_EQ(rows, QStringList{"100"});
+    ASSERT_EQ(modals.scores.size(), 1u);
+    EXPECT_EQ(modals.scores[0].top10, "Top 10 scores");
+    ASSERT_EQ(modals.scores[0].rows.size(), 1u);
+    EXPECT_EQ(modals.scores[0].rows[0][2], "100");
     EXPECT_EQ(endCodes, std::vector<int>{0});
     EXPECT_EQ(soundNames().mid(0, 6), (QStringList{"CLICK", "ufowarn", "bite", "bite", "Happy_Alert", "Magic"}));
 
@@ -202,12 +141,7 @@ TEST_F(SnakeWindow, AFastGameEatenToTheStoredScore)
 TEST_F(SnakeWindow, ACrashPausesTheGameAndEscapeInAPauseEndsItWithoutAScore)
 {
     // The decoy lies right under the snake's head.
-    std::vector<double> draws = place(300, 200, 10, 110, 'K');
-    const std::vector<double> again = place(300, 250);
-    draws.insert(draws.end(), again.begin(), again.end());
-    start({QStringLiteral("xy")}, draws, [](frmInstructions& instructions, QComboBox&) {
-        QTest::keyClick(&instructions, Qt::Key_Return);
-    });
+    start({QStringLiteral("xy")}, join(place(300, 200, 10, 110, 'K'), place(300, 250)));
     EXPECT_EQ(interval, 60) << "level 3 when nothing is chosen";
 
     QString heading;
@@ -245,9 +179,7 @@ TEST_F(SnakeWindow, ACrashPausesTheGameAndEscapeInAPauseEndsItWithoutAScore)
 
 TEST_F(SnakeWindow, TheLastLifeEndsTheGameWithItsScore)
 {
-    start({QStringLiteral("q")}, {}, [](frmInstructions& instructions, QComboBox&) {
-        QTest::keyClick(&instructions, Qt::Key_Return);
-    });
+    start({QStringLiteral("q")}, {});
     QStringList lines;
     onPause(
         [&](PauseForm& pause) {
@@ -255,11 +187,6 @@ TEST_F(SnakeWindow, TheLastLifeEndsTheGameWithItsScore)
             QTest::keyClick(&pause, Qt::Key_Space);
         },
         kLives);
-    bool scoresShown = false;
-    whenShown<frmScores>([&](frmScores& scores) {
-        scoresShown = true;
-        closeScores(scores);
-    });
     for (int crash = 0; crash < kLives && endCodes.empty(); ++crash) {
         key(Qt::Key_Right);
         for (int step = 0; step < 100 && window->Timer1()->isEnabled(); ++step)
@@ -268,6 +195,6 @@ TEST_F(SnakeWindow, TheLastLifeEndsTheGameWithItsScore)
     EXPECT_EQ(lines, (QStringList{"Press any key to go on", "Press any key to go on", "Press any key to go on",
                                   "Press any key to go on", "Game over"}));
     EXPECT_EQ(lifeColour(1), QColor(255, 0, 0));
-    EXPECT_TRUE(scoresShown);
+    EXPECT_EQ(modals.scores.size(), 1u);
     EXPECT_EQ(endCodes, std::vector<int>{0});
 }

@@ -1,7 +1,6 @@
 #include "activities/arcade/12slither/window/frmSnake.h"
 
 #include "activities/arcade/12slither/window/SlitherResources.h"
-#include "activities/framework/windows/CenterForm.h"
 #include "activities/framework/windows/frmInstructions.h"
 #include "main/core/shared/Sound.h"
 #include "main/core/shared/TileBackground.h"
@@ -165,41 +164,31 @@ void frmSnake::Set_Speed(int level)
         game_->setSpeed(level);
 }
 
-void frmSnake::runInstructions()
+void frmSnake::prepareInstructions(frmInstructions& instructions)
 {
-    frmInstructions instructions(this);
-    const activity::InstructionRows& rows = setup().instructions;
-    instructions.setTexts(mCaptions(rows.windowCaption), mCaptions(rows.button), mCaptions(rows.title),
-                          mCaptions(rows.body));
-
     QLabel* lblLevel = platform::ui::makePlainLabel(&instructions, QStringLiteral("lblLevel"), 12, true,
                                                     Qt::AlignRight | Qt::AlignVCenter);
     lblLevel->setText(mCaptions(kLevelCaption));
-    auto* cboLevel = new QComboBox(&instructions);
-    cboLevel->setObjectName(QStringLiteral("cboLevel"));
+    cboLevel_ = new QComboBox(&instructions);
+    cboLevel_->setObjectName(QStringLiteral("cboLevel"));
     for (int level = 1; level <= kLevels; ++level)
-        cboLevel->addItem(mCaptions(kFirstLevelCaption + level - 1));
-    cboLevel->setAccessibleName(mCaptions(kLevelCaption));
-    lblLevel->setBuddy(cboLevel);
+        cboLevel_->addItem(mCaptions(kFirstLevelCaption + level - 1));
+    cboLevel_->setAccessibleName(mCaptions(kLevelCaption));
+    lblLevel->setBuddy(cboLevel_);
+    // The level row stands just above the PLAY button.
     const QRect button = instructions.imgButton()->geometry();
     const int rowTop = button.top() - 46;
     lblLevel->setGeometry(button.center().x() - 190, rowTop, 140, 30);
-    cboLevel->setGeometry(button.center().x() - 40, rowTop, 200, 30);
-    connect(cboLevel, &QComboBox::currentIndexChanged, this, [this](int index) { Set_Speed(index + 1); });
-    cboLevel->setCurrentIndex(kDefaultLevel - 1);
-    // The list starts on level 3; its change handler has set it, but say so plainly.
-    Set_Speed(kDefaultLevel);
-    cboLevel->setFocus();
-
-    activity::Center_Form(instructions);
-    connect(&instructions, &frmInstructions::shown, this, &ActivityWindow::instructionsShown);
-    cboLevel_ = cboLevel;
-    instructions.showModal();
-    cboLevel_ = nullptr;
+    cboLevel_->setGeometry(button.center().x() - 40, rowTop, 200, 30);
+    connect(cboLevel_, &QComboBox::currentIndexChanged, this, [this](int index) { Set_Speed(index + 1); });
+    // Level 3 is chosen before the window shows; the list's change applies it.
+    cboLevel_->setCurrentIndex(kDefaultLevel - 1);
+    cboLevel_->setFocus();
 }
 
 void frmSnake::startGame()
 {
+    cboLevel_ = nullptr;  // it went with the instruction window
     if (ending())
         return;
     picBoard_->setFocus();

@@ -79,7 +79,7 @@ public:
 protected:
     void afterStudyList() override;
     void setUpActivity() override;
-    void runInstructions() override;
+    void prepareInstructions(frmInstructions& instructions) override;
     void startGame() override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

@@ -1,26 +1,13 @@
 // The word-search window played in-process: the instruction window, tracing
 // phrases on the cells, the clock, the finish and the time stored in a user
 // store made from the built template; and a list where nothing fits.
-#include "activities/framework/testkit/ActivityTestKit.h"
-#include "activities/framework/windows/ShapeButton.h"
-#include "activities/framework/windows/frmInstructions.h"
-#include "activities/framework/windows/frmScores.h"
+#include "activities/framework/testkit/ActivityWindowTest.h"
 #include "activities/puzzles/14gridhunt/window/frmGridhunt.h"
-#include "common/studylist/HandoffFiles.h"
-#include "common/studylist/StudyListFile.h"
 #include "platform/store/Store.h"
-#include "platform/ui/EndProgram.h"
-#include "platform/ui/MessageBoxRecorder.h"
-#include "platform/ui/TestClock.h"
 #include "platform/ui/Timer.h"
 
-#include "TestEnvironment.h"
-
-#include <QApplication>
 #include <QFile>
 #include <QTest>
-#include <QTimer>
-#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -28,53 +15,14 @@ using namespace gridhunt;
 
 namespace {
 
-constexpr std::int64_t kActivityPid = 4343;
-
-template <class W>
-void whenShown(std::function<void(W&)> inspect)
-{
-    QTimer::singleShot(0, [inspect] {
-        auto* window = qobject_cast<W*>(QApplication::activeModalWidget());
-        ASSERT_NE(window, nullptr) << "expected a " << W::staticMetaObject.className();
-        inspect(*window);
-    });
-}
-
-void closeScores(frmScores& scores)
-{
-    QTest::mouseClick(scores.lblBegin(), Qt::LeftButton);
-    for (int tick = 0; scores.isVisible() && tick < 1000; ++tick)
-        emit scores.Timer1()->timeout();
-}
-
-class GridhuntWindow : public ::testing::Test {
+class GridhuntWindow : public activitytest::ActivityWindowTest {
 protected:
-    void SetUp() override
-    {
-        tempFolder = testsupport::makeFolder("runtime-temp");
-        appFolder = testsupport::makeFolder("Activities");
-        const QString programDir = testsupport::programDir() + "/";
-        ASSERT_TRUE(QFile::copy(programDir + "Activities/14gridhunt.cfg", appFolder + "14gridhunt.cfg"));
-        userStore = testsupport::makeFolder("data") + "Users.dat";
-        ASSERT_TRUE(QFile::copy(programDir + "Dravolin.tpl", userStore));
-        QFile::setPermissions(userStore, QFile::ReadOwner | QFile::WriteOwner);
-        platform::ui::setEndFunction([this](int code) { endCodes.push_back(code); });
-    }
-    void TearDown() override { platform::ui::setEndFunction({}); }
-
     // Starts the window on the phrases given; the clock's timer is left to the test.
-    void start(const QStringList& phrases, bool answerInstructions = true)
+    void start(const QStringList& phrases)
     {
-        launch = activitytest::writeLaunch(tempFolder, static_cast<int>(phrases.size()), userStore);
-        for (int i = 0; i < phrases.size(); ++i)
-            launch.list.phrases[static_cast<std::size_t>(i)].phrase = phrases[i];
-        studylist::write(launch.studyListPath, launch.list);
         window = std::make_unique<frmGridhunt>(platform::RandomSource(9));
         window->Timer1()->setInterval(0);
-        if (answerInstructions)
-            whenShown<frmInstructions>([](frmInstructions& i) { QTest::keyClick(&i, Qt::Key_Return); });
-        activity::ActivityEnvironment environment{tempFolder, appFolder, kActivityPid};
-        ASSERT_TRUE(window->Start_Activity({launch.studyListName}, environment));
+        ASSERT_TRUE(ActivityWindowTest::start(*window, phrases));
     }
 
     std::vector<int> cellsOf(int phrase) const
@@ -96,15 +44,7 @@ protected:
         QTest::mouseClick(window->lblLetter(cells.back()), Qt::LeftButton);
     }
 
-    QStringList sounds() const { return testsupport::soundRecord().split('\n', Qt::SkipEmptyParts); }
-    QString copyPath(int slot) const { return tempFolder + studylist::soundFileName(kActivityPid, slot); }
-
-    platform::ui::TestClock clock{QDateTime(QDate(2024, 6, 3), QTime(14, 0, 0))};
-    platform::ui::MessageBoxRecorder boxes;
-    QString tempFolder, appFolder, userStore;
-    activitytest::Launch launch;
     std::unique_ptr<frmGridhunt> window;
-    std::vector<int> endCodes;
 };
 
 }  // namespace
@@ -113,6 +53,7 @@ TEST_F(GridhuntWindow, PlayedFromTheInstructionWindowToTheStoredTime)
 {
     start({QStringLiteral("le chat"), QStringLiteral("l'œuf"), QString(60, QLatin1Char('x'))});
     EXPECT_EQ(window->windowTitle(), "Lessondesk French - Gridhunt 1.0.0");
+    EXPECT_EQ(modals.instructions, QStringList({"Gridhunt", window->mCaptions(3), "PLAY"}));
     EXPECT_FALSE(window->PicLoading()->isVisible());
     EXPECT_EQ(window->lblPhrase(1)->text(), "1. LE CHAT");
     EXPECT_EQ(window->lblPhrase(2)->text(), "2. L'ŒUF");
@@ -137,7 +78,7 @@ TEST_F(GridhuntWindow, PlayedFromTheInstructionWindowToTheStoredTime)
     // A trace that is one cell short finds nothing.
     std::vector<int> first = cellsOf(1);
     trace({first.begin(), first.end() - 1});
-    EXPECT_TRUE(sounds().last().endsWith("\tflashcardstop\tsync")) << sounds().join('\n').toStdString();
+    EXPECT_TRUE(soundLines().last().endsWith("\tflashcardstop\tsync")) << soundLines().join('\n').toStdString();
     EXPECT_EQ(window->lblLetter(first.front())->palette().color(QPalette::Window), QColor(Qt::white));
 
     // Traced backwards it is found.
@@ -145,23 +86,18 @@ TEST_F(GridhuntWindow, PlayedFromTheInstructionWindowToTheStoredTime)
     trace(first);
     EXPECT_TRUE(window->lblPhrase(1)->font().strikeOut());
     EXPECT_EQ(window->lblLetter(first.front())->palette().color(QPalette::Window), QColor(0, 0, 255));
-    const QStringList found = sounds().mid(sounds().size() - 2);
+    const QStringList found = soundLines().mid(soundLines().size() - 2);
     EXPECT_TRUE(found[0].endsWith("\tcorrectbeep\tsync")) << found[0].toStdString();
     EXPECT_EQ(found[1], "file\t" + copyPath(1) + "\tsync");
 
     // The last placed phrase ends the game: the unplaced one is not waited for.
-    QString top10;
-    QStringList rows;
-    whenShown<frmScores>([&](frmScores& scores) {
-        top10 = scores.lblTop10()->text();
-        for (int i = 0; i < scores.ListView1()->topLevelItemCount(); ++i)
-            rows << scores.ListView1()->topLevelItem(i)->text(2);
-        closeScores(scores);
-    });
     trace(cellsOf(2));
     EXPECT_FALSE(window->Timer1()->isEnabled());
-    EXPECT_EQ(top10, "Top 10 times");
-    EXPECT_EQ(rows, QStringList{"00:01:23"});
+    ASSERT_EQ(modals.scores.size(), 1u);
+    EXPECT_EQ(modals.scores[0].top10, "Top 10 times");
+    ASSERT_EQ(modals.scores[0].rows.size(), 1u);
+    EXPECT_EQ(modals.scores[0].rows[0][2], "00:01:23");
+    EXPECT_EQ(modals.scores[0].selected, 0);
     EXPECT_EQ(endCodes, std::vector<int>{0});
 
     const auto stored = platform::Store::open(userStore, platform::OpenMode::ReadOnly)
@@ -175,7 +111,8 @@ TEST_F(GridhuntWindow, PlayedFromTheInstructionWindowToTheStoredTime)
 
 TEST_F(GridhuntWindow, WhenNothingFitsTheGridIsDisabledAndNoClockRuns)
 {
-    start({QString(40, QLatin1Char('e'))}, false);
+    start({QString(40, QLatin1Char('e'))});
+    EXPECT_TRUE(modals.instructions.isEmpty()) << "there is nothing to play";
     ASSERT_EQ(boxes.shown().size(), 1u);
     EXPECT_EQ(boxes.shown()[0].text, "None of these phrases fits in the grid, so there is nothing to find. "
                                      "Please choose shorter phrases.");

@@ -1,6 +1,7 @@
 #include "activities/puzzles/14gridhunt/window/frmGridhunt.h"
 
 #include "activities/puzzles/14gridhunt/rules/GridhuntLayout.h"
+#include "activities/framework/windows/WindowColours.h"
 #include "activities/puzzles/14gridhunt/window/GridhuntResources.h"
 #include "main/core/shared/Sound.h"
 #include "platform/ui/Clock.h"
@@ -34,11 +35,6 @@ void setColours(QWidget* widget, const QColor& background, const QColor& text)
     palette.setColor(QPalette::Window, background);
     palette.setColor(QPalette::WindowText, text);
     widget->setPalette(palette);
-}
-
-void setTextColour(QWidget* widget, const QColor& text)
-{
-    setColours(widget, widget->palette().color(QPalette::Window), text);
 }
 
 elapsed::TimeOfDay timeOfDayNow()
@@ -87,7 +83,7 @@ void frmGridhunt::createControls()
     const int sideLeft = layout::kSecondColumnLeft + layout::kListHead.width + 150;
     const int sideWidth = layout::kFormWidth - sideLeft - 150;
     Label1_->setGeometry(twipsToPixels(QRect(sideLeft, layout::kListHead.top, sideWidth, 420)));
-    setTextColour(Label1_, kListColour);
+    activity::setTextColour(Label1_, kListColour);
     imgMagnifier_->setObjectName(QStringLiteral("imgMagnifier"));
     const QRect pictureBox = twipsToPixels(QRect(sideLeft, layout::kListHead.top + 420, sideWidth, 720));
     imgMagnifier_->setGeometry(pictureBox);
@@ -95,7 +91,7 @@ void frmGridhunt::createControls()
     imgMagnifier_->setPixmap(magnifierPicture(pictureBox.height()));
     lbltimer_->setGeometry(twipsToPixels(QRect(sideLeft, layout::kListHead.top + 1200, sideWidth, 480)));
     lbltimer_->setText(elapsed::ElapsedTime().text());
-    setTextColour(lbltimer_, kClockColour);
+    activity::setTextColour(lbltimer_, kClockColour);
 
     PicLoading_->setObjectName(QStringLiteral("PicLoading"));
     PicLoading_->setFrameShape(QFrame::Box);
@@ -137,7 +133,7 @@ void frmGridhunt::createList()
         label->setObjectName(QStringLiteral("lblPhrase_%1").arg(entry));
         label->setGeometry(pixels(layout::listBox(entry)));
         label->setFont(font);
-        setTextColour(label, kListColour);
+        activity::setTextColour(label, kListColour);
         connect(label, &HuntLabel::pressed, this, [this, entry] { lblPhrase_MouseDown(entry); });
         connect(label, &HuntLabel::released, this, [this, entry] { lblPhrase_MouseUp(entry); });
         lblPhrase_.at(static_cast<std::size_t>(entry)) = label;
@@ -175,7 +171,7 @@ void frmGridhunt::buildGrid()
         HuntLabel* label = lblPhrase(entry);
         label->setText(game_->listText(entry, mCaptions(kTooLongCaption)));
         if (!game_->placement(entry).placed)
-            setTextColour(label, kNotPlacedColour);
+            activity::setTextColour(label, kNotPlacedColour);
     }
 }
 
