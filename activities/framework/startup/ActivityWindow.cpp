@@ -136,6 +136,7 @@ void ActivityWindow::runInstructions()
     const InstructionRows& rows = setup_.instructions;
     instructions.setTexts(mCaptions(rows.windowCaption), mCaptions(rows.button), mCaptions(rows.title),
                           mCaptions(rows.body));
+    prepareInstructions(instructions);
     Center_Form(instructions);
     connect(&instructions, &frmInstructions::shown, this, &ActivityWindow::instructionsShown);
     instructions.showModal();

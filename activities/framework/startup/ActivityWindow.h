@@ -95,6 +95,9 @@ protected:
     // Fills and shows the instruction window modally; an activity with its own
     // instruction window overrides it.
     virtual void runInstructions();
+    // Adds an activity's own controls to the filled instruction window before it
+    // is placed and shown; the default adds none.
+    virtual void prepareInstructions(frmInstructions& /*instructions*/) {}
 
     // The score request filled from the study and the captions (for overrides).
     ScoreRequest scoreRequest(int top10Row, int beginRow, const QString& numberSuffix) const;
