@@ -26,6 +26,8 @@ BlasterGame::BlasterGame(std::vector<QString> upperPhrases, BlasterPictures pict
     : phrases_(std::move(upperPhrases)), played_(phrases_.size(), false), pictures_(std::move(pictures)),
       random_(std::move(random))
 {
+    if (pictures_.background.width > 0)
+        raster_.setBackground(pictures_.background);
     for (int& base : baseSprites_)
         base = raster_.addSprite(true);
     ufoSprite_ = raster_.addSprite(false);

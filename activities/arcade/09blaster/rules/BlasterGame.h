@@ -18,6 +18,7 @@ namespace blaster {
 // The pictures the game composites into its raster: the window's rendered ones,
 // or small synthetic ones in tests.
 struct BlasterPictures {
+    Mask background;  // the window's picture, Raster::kWidth x kHeight; black when empty
     // An invader's caption in the large (pulse on) or small letters.
     std::function<const Mask&(const QString& caption, bool large)> letter;
     std::array<Mask, 10> bases;  // by level, 1 to 10
