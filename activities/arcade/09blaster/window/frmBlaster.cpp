@@ -28,6 +28,10 @@ enum Caption {
 constexpr int kCurtainStep = 5;
 constexpr int kCurtainEnd = 550;
 
+// What the game repaints: the field under the translation strip, and the ship's track alone.
+const QRect kField(0, 30, Raster::kWidth, Raster::kHeight - 30);
+const QRect kShipTrack(0, layout::kShipTop - 8, Raster::kWidth, layout::kShipSize + 16);
+
 const QColor kGreenText(0, 255, 0);
 const QColor kRedText(255, 0, 0);
 
@@ -97,6 +101,7 @@ frmBlaster::frmBlaster(platform::RandomSource random, QWidget* parent)
       TimerUpdate_(new platform::ui::Timer(1000, false, this))
 {
     setObjectName(QStringLiteral("frmBlaster"));
+    lifeIcon_ = BlasterArt::image(art_.ship()).scaled(14, 14, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     setFixedSize(Raster::kWidth, Raster::kHeight);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -172,8 +177,8 @@ void frmBlaster::Timer4_Timer()
 {
     if (!running())
         return;
+    // The meteor shows with the next frame of the march.
     game_->meteorTick();
-    update();
 }
 
 void frmBlaster::Timer5_Timer()
@@ -184,9 +189,9 @@ void frmBlaster::Timer5_Timer()
     game_->shipTick();
     if (effects_.exploding()) {
         effects_.advance();
-        update();
+        update(kField);
     } else if (game_->shipLeft() != before) {
-        update();
+        update(kShipTrack);
     }
 }
 
@@ -231,7 +236,10 @@ void frmBlaster::afterStep()
     lblBonus_->setVisible(bonus.visible);
     if (bonus.visible) {
         lblBonus_->setText(bonus.text);
-        lblBonus_->setStyleSheet(colourStyle(QColor::fromRgb(bonus.colour)));
+        if (bonusColour_ != bonus.colour) {
+            bonusColour_ = bonus.colour;
+            lblBonus_->setStyleSheet(colourStyle(QColor::fromRgb(bonus.colour)));
+        }
         lblBonus_->move(bonus.x, bonus.y);
     }
     lblPhrase_->setText(game_->shownPhrase());
@@ -239,7 +247,7 @@ void frmBlaster::afterStep()
         Timer1_->setInterval(game_->pulseIntervalMs());
     if (Timer2_->interval() != game_->marchIntervalMs())
         Timer2_->setInterval(game_->marchIntervalMs());
-    update();
+    update(kField);
     if (game_->phase() == BlasterPhase::PhraseComplete)
         Complete_Phrase();
     else if (game_->phase() == BlasterPhase::Over)
@@ -362,10 +370,9 @@ void frmBlaster::paintEvent(QPaintEvent*)
         return;
     }
     effects_.paint(painter, *game_, art_, curtainDown_);
-    const QImage life = BlasterArt::image(art_.ship()).scaled(14, 14, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     const int lives = std::min(game_->lives(), layout::kMostLives);
     for (int i = 0; i < lives && !curtainDown_; ++i)
-        painter.drawImage(layout::kLifeIconLeft - layout::kLifeIconStep * i, layout::kLifeIconTop + 30, life);
+        painter.drawImage(layout::kLifeIconLeft - layout::kLifeIconStep * i, layout::kLifeIconTop + 30, lifeIcon_);
 }
 
 }  // namespace blaster

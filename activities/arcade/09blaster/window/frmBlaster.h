@@ -83,6 +83,8 @@ private:
     bool completing_ = false;
     bool endShown_ = false;
     bool curtainDown_ = false;
+    Rgb bonusColour_ = kYellow;
+    QImage lifeIcon_;
 
     QLabel* lblScore_;
     QLabel* lblTranslation_;
