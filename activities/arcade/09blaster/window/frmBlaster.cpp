@@ -140,7 +140,11 @@ QLabel* frmBlaster::makeLabel(const char* name, int points, bool bold, const QSt
     return label;
 }
 
-void frmBlaster::setUpActivity() { lblWrongKey_->setText(mCaptions(kWrongKeyHelp)); }
+void frmBlaster::setUpActivity()
+{
+    lblWrongKey_->setText(mCaptions(kWrongKeyHelp));
+    setAccessibleName(mCaptions(2));
+}
 
 void frmBlaster::startGame()
 {

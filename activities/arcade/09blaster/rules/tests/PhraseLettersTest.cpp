@@ -20,6 +20,7 @@ TEST(PhraseLetters, LettersInvadersAndTheShownPhrase)
         {"  A  B ", {"A", "B"}, 10, {"  A  ", "  A  B "}},
         {"ABCDEFGHIJ", {"A", "B", "C", "D", "E", "F", "G", "H", "I", "J"}, 20, {}},
         {"X", {"X"}, 10, {"X"}},
+        {QString(60, QLatin1Char('A')), QStringList(60, "A"), 70, {}},
         {"", {}, 10, {}},
         {"   ", {}, 10, {}},
         {QString::fromUtf8("STRAßE 🙂"), {"S", "T", "R", "A", QString::fromUtf8("ß"), "E", QString::fromUtf8("🙂")},
