@@ -3,24 +3,14 @@
 // recording, the end sequence and the score row stored in a user store made
 // from the built template.
 #include "activities/arcade/09blaster/window/frmBlaster.h"
-#include "activities/framework/testkit/ActivityTestKit.h"
-#include "activities/framework/windows/frmInstructions.h"
-#include "activities/framework/windows/ShapeButton.h"
+#include "activities/framework/testkit/ActivityWindowTest.h"
 #include "activities/framework/windows/frmScores.h"
-#include "common/studylist/HandoffFiles.h"
 #include "platform/store/Store.h"
-#include "platform/ui/EndProgram.h"
-#include "platform/ui/TestClock.h"
 #include "platform/ui/Timer.h"
 
-#include "TestEnvironment.h"
-
-#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QTest>
-#include <QTimer>
-#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -28,69 +18,26 @@ using namespace blaster;
 
 namespace {
 
-constexpr std::int64_t kActivityPid = 4909;
 constexpr int kGapX = 164;  // between the first base (51 to 123) and the second (204 to 276)
 
-// Answers the next modal window of type W once it shows (waits inside the
-// game run the event loop before it comes).
-template <class W>
-void whenShown(std::function<void(W&)> answer, int triesLeft = 1000)
-{
-    QTimer::singleShot(0, [answer, triesLeft] {
-        auto* window = qobject_cast<W*>(QApplication::activeModalWidget());
-        if (!window) {
-            ASSERT_GT(triesLeft, 0) << "expected a " << W::staticMetaObject.className();
-            whenShown<W>(answer, triesLeft - 1);
-            return;
-        }
-        answer(*window);
-    });
-}
-
-// With DVL_SNAPSHOT_DIR set, the window is saved there at the main steps.
-void snapshot(QWidget& window, const QString& name)
-{
-    const QString folder = qEnvironmentVariable("DVL_SNAPSHOT_DIR");
-    if (!folder.isEmpty())
-        window.grab().save(folder + "/" + name + ".png");
-}
-
-QStringList soundLines() { return testsupport::soundRecord().split('\n', Qt::SkipEmptyParts); }
-
-class BlasterWindow : public ::testing::Test {
+class BlasterWindow : public activitytest::ActivityWindowTest {
 protected:
     void SetUp() override
     {
+        ActivityWindowTest::SetUp();
         clock.setAutoAdvance(true);  // every Wait is over at once
-        tempFolder = testsupport::makeFolder("runtime-temp");
-        appFolder = testsupport::makeFolder("Activities");
-        const QString programDir = testsupport::programDir() + "/";
-        ASSERT_TRUE(QFile::copy(programDir + "Activities/09blaster.cfg", appFolder + "09blaster.cfg"));
-        userStore = testsupport::makeFolder("data") + "Users.dat";
-        ASSERT_TRUE(QFile::copy(programDir + "Dravolin.tpl", userStore));
-        QFile::setPermissions(userStore, QFile::ReadOwner | QFile::WriteOwner);
-        platform::ui::setEndFunction([this](int code) { endCodes.push_back(code); });
     }
-    void TearDown() override { platform::ui::setEndFunction({}); }
 
     // Starts on these phrases. The random source's draws are all 0: letter i sits
     // on invader i, bombs fall from the first live invader, no UFO comes.
     void start(const QStringList& phrases)
     {
-        launch = activitytest::writeLaunch(tempFolder, int(phrases.size()), userStore);
-        for (int i = 0; i < phrases.size(); ++i)
-            launch.list.phrases[std::size_t(i)].phrase = phrases[i];
-        ASSERT_TRUE(studylist::write(launch.studyListPath, launch.list).ok());
         window = std::make_unique<frmBlaster>(platform::RandomSource::scripted({}));
-        // The ticks come from the test; the march and pulse keep theirs but the
-        // test never lets the event loop run long enough for them.
+        // The ticks come from the test; the march and the pulse keep their pace,
+        // but the test never lets the event loop run long enough for them.
         for (platform::ui::Timer* timer : {window->Timer3(), window->Timer4(), window->Timer5(), window->TimerUpdate()})
             timer->setInterval(0);
-        whenShown<frmInstructions>([](frmInstructions& instructions) {
-            QTest::keyClick(&instructions, Qt::Key_Return);
-        });
-        activity::ActivityEnvironment environment{tempFolder, appFolder, kActivityPid};
-        ASSERT_TRUE(window->Start_Activity({launch.studyListName}, environment));
+        ASSERT_TRUE(ActivityWindowTest::start(*window, phrases));
     }
 
     // The column where the invader's letter shows the most pixels (the shot looks
@@ -138,11 +85,7 @@ protected:
             emit window->Timer2()->timeout();
     }
 
-    platform::ui::TestClock clock{QDateTime(QDate(2024, 6, 3), QTime(9, 30, 0))};
-    QString tempFolder, appFolder, userStore;
-    activitytest::Launch launch;
     std::unique_ptr<frmBlaster> window;
-    std::vector<int> endCodes;
 };
 
 }  // namespace
@@ -159,7 +102,7 @@ TEST_F(BlasterWindow, PlayedFromTheInstructionWindowToTheStoredScore)
     EXPECT_TRUE(window->Timer4()->isEnabled());
     EXPECT_TRUE(window->TimerUpdate()->isEnabled());
     EXPECT_TRUE(soundLines().join("\n").contains("START"));
-    snapshot(*window, "play");
+    activitytest::snapshot(window.get(), "play");
 
     // A key the game does not use shows the key help; an arrow hides it.
     QTest::keyClick(window.get(), Qt::Key_Q);
@@ -177,7 +120,7 @@ TEST_F(BlasterWindow, PlayedFromTheInstructionWindowToTheStoredScore)
     const qsizetype before = soundLines().size();
     shoot(1);
     const QStringList afterFirst = soundLines().mid(before);
-    EXPECT_TRUE(afterFirst.contains("file\t" + tempFolder + studylist::soundFileName(kActivityPid, 1) + "\tsync"))
+    EXPECT_TRUE(afterFirst.contains("file\t" + copyPath(1) + "\tsync"))
         << afterFirst.join("|").toStdString();
     EXPECT_EQ(game.currentPhrase(), 1);
     EXPECT_EQ(window->lblTranslation()->text(), "translation 2");
@@ -199,15 +142,7 @@ TEST_F(BlasterWindow, PlayedFromTheInstructionWindowToTheStoredScore)
     EXPECT_EQ(window->lblGameOver()->text(), "YOU WIN!");
 
     // The curtain falls; at its end the result shows and the score is kept.
-    QStringList rows;
-    whenShown<frmScores>([&](frmScores& scores) {
-        snapshot(*window, "end");
-        for (int i = 0; i < scores.ListView1()->topLevelItemCount(); ++i)
-            rows << scores.ListView1()->topLevelItem(i)->text(1) + "|" + scores.ListView1()->topLevelItem(i)->text(2);
-        QTest::mouseClick(scores.lblBegin(), Qt::LeftButton);
-        for (int tick = 0; scores.isVisible() && tick < 1000; ++tick)
-            emit scores.Timer1()->timeout();
-    });
+    modals.onScores = [&](frmScores&) { activitytest::snapshot(window.get(), "end"); };
     int ticks = 0;
     while (window->Timer3()->isEnabled() && ticks < 200) {
         emit window->Timer3()->timeout();
@@ -215,7 +150,10 @@ TEST_F(BlasterWindow, PlayedFromTheInstructionWindowToTheStoredScore)
     }
     EXPECT_EQ(ticks, 110);
     EXPECT_FALSE(window->lblGameOver()->isHidden());
-    EXPECT_EQ(rows, QStringList{"Ana Diaz|1500"});
+    ASSERT_EQ(modals.scores.size(), 1u);
+    EXPECT_EQ(modals.scores[0].top10, "Top 10 scores");
+    ASSERT_EQ(modals.scores[0].rows.size(), 1u);
+    EXPECT_EQ(modals.scores[0].rows[0].mid(1, 2), (QStringList{"Ana Diaz", "1500"}));
     EXPECT_EQ(endCodes, std::vector<int>{0});
 
     const auto stored = platform::Store::open(userStore, platform::OpenMode::ReadOnly)
@@ -233,7 +171,7 @@ TEST_F(BlasterWindow, EscapeEndsThePlayWithoutAScore)
     shoot(0);
     QTest::keyClick(window.get(), Qt::Key_Escape);
     EXPECT_EQ(endCodes, std::vector<int>{0});
-    EXPECT_FALSE(QFile::exists(tempFolder + studylist::soundFileName(kActivityPid, 1)));
+    EXPECT_FALSE(QFile::exists(copyPath(1)));
     const auto stored = platform::Store::open(userStore, platform::OpenMode::ReadOnly).query("SELECT * FROM tblScores");
     EXPECT_TRUE(stored.empty());
 }

@@ -1,6 +1,7 @@
 #include "activities/arcade/09blaster/window/frmBlaster.h"
 
 #include "activities/arcade/09blaster/rules/BlasterLayout.h"
+#include "activities/framework/windows/WindowColours.h"
 #include "activities/framework/windows/WindowLabels.h"
 #include "main/core/shared/Sound.h"
 #include "main/core/shared/Wait.h"
@@ -68,7 +69,6 @@ BlasterKey blasterKey(int key)
     }
 }
 
-QString colourStyle(QColor colour) { return QStringLiteral("color: %1; background: transparent;").arg(colour.name()); }
 
 }  // namespace
 
@@ -84,15 +84,13 @@ activity::ActivitySetup blasterSetup()
 frmBlaster::frmBlaster(platform::RandomSource random, QWidget* parent)
     : ActivityWindow(blasterSetup(), parent),
       random_(std::move(random)),
-      lblScore_(makeLabel("lblScore", 14, true, QStringLiteral("color: #c0c0c0; background: transparent;"))),
-      lblTranslation_(makeLabel("lblTranslation", 14, true,
-                                QStringLiteral("color: #ffffff; background: rgba(20, 30, 80, 200);"))),
-      lblPhrase_(makeLabel("lblPhrase", 16, true, colourStyle(kGreenText))),
-      lblBonus_(makeLabel("lblBonus", 12, true, colourStyle(Qt::yellow))),
-      lblWrongKey_(makeLabel("lblWrongKey", 11, false,
-                             QStringLiteral("color: #ffffff; background: #1e3a9e; border-radius: 6px;"))),
-      lblGameOver_(makeLabel("lblGameOver", 36, true, colourStyle(kGreenText))),
-      lblRating_(makeLabel("lblRating", 24, true, QStringLiteral("color: #ffffff; background: transparent;"))),
+      lblScore_(makeLabel("lblScore", 14, true, QColor(192, 192, 192))),
+      lblTranslation_(makeLabel("lblTranslation", 14, true, Qt::white)),
+      lblPhrase_(makeLabel("lblPhrase", 16, true, kGreenText)),
+      lblBonus_(makeLabel("lblBonus", 12, true, Qt::yellow)),
+      lblWrongKey_(makeLabel("lblWrongKey", 11, false, Qt::white)),
+      lblGameOver_(makeLabel("lblGameOver", 36, true, kGreenText)),
+      lblRating_(makeLabel("lblRating", 24, true, Qt::white)),
       Timer1_(new platform::ui::Timer(layout::kPulseStartMs, false, this)),
       Timer2_(new platform::ui::Timer(layout::kMarchStartMs, false, this)),
       Timer3_(new platform::ui::Timer(2, false, this)),
@@ -106,6 +104,8 @@ frmBlaster::frmBlaster(platform::RandomSource random, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 
+    activity::setPanelLook(lblTranslation_, QColor(20, 30, 80, 200));
+    activity::setPanelLook(lblWrongKey_, QColor(30, 58, 158), {}, 0, 6);
     lblScore_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     lblScore_->setGeometry(8, 2, 150, 26);
     lblScore_->setText(QStringLiteral("0"));
@@ -132,10 +132,10 @@ frmBlaster::frmBlaster(platform::RandomSource random, QWidget* parent)
 
 frmBlaster::~frmBlaster() = default;
 
-QLabel* frmBlaster::makeLabel(const char* name, int points, bool bold, const QString& style)
+QLabel* frmBlaster::makeLabel(const char* name, int points, bool bold, const QColor& colour)
 {
     QLabel* label = activity::makeWindowLabel(this, name, points, bold);
-    label->setStyleSheet(style);
+    activity::setTextColour(label, colour);
     label->setFocusPolicy(Qt::NoFocus);
     return label;
 }
@@ -242,7 +242,7 @@ void frmBlaster::afterStep()
         lblBonus_->setText(bonus.text);
         if (bonusColour_ != bonus.colour) {
             bonusColour_ = bonus.colour;
-            lblBonus_->setStyleSheet(colourStyle(QColor::fromRgb(bonus.colour)));
+            activity::setTextColour(lblBonus_, QColor::fromRgb(bonus.colour));
         }
         lblBonus_->move(bonus.x, bonus.y);
     }
@@ -336,7 +336,7 @@ void frmBlaster::End_Game()
     lblScore_->setText(QString::number(game_->score()));
     lblRating_->setText(QString::number(game_->score()) + QLatin1Char(' ') + mCaptions(kPointsWord));
     lblGameOver_->setText(mCaptions(won ? kWonHeading : kLostHeading));
-    lblGameOver_->setStyleSheet(colourStyle(won ? kGreenText : kRedText));
+    activity::setTextColour(lblGameOver_, won ? kGreenText : kRedText);
     effects_.sparkle(won, random_);
     effects_.setCurtain(0, won ? QColor(0, 160, 0) : QColor(180, 0, 0));
     update();

@@ -10,6 +10,7 @@
 
 #include <memory>
 
+class QColor;
 class QLabel;
 
 namespace platform::ui {
@@ -55,7 +56,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QLabel* makeLabel(const char* name, int pixels, bool bold, const QString& style);
+    QLabel* makeLabel(const char* name, int points, bool bold, const QColor& colour);
 
     void Timer1_Timer();
     void Timer2_Timer();

@@ -17,7 +17,7 @@ struct OneBomb : BlasterFixture {
     }
 };
 
-TEST(Bomb, OnTheShipCostsALife)
+TEST(BlasterBomb, OnTheShipCostsALife)
 {
     OneBomb fixture(Bomb{true, 310, 460, 12.0f});
     fixture.game.placeShip(300);
@@ -35,7 +35,7 @@ TEST(Bomb, OnTheShipCostsALife)
     EXPECT_TRUE(fixture.game.shipVisible()) << "a key brings the ship back";
 }
 
-TEST(Bomb, OnTheLastLifeEndsTheGame)
+TEST(BlasterBomb, OnTheLastLifeEndsTheGame)
 {
     OneBomb fixture(Bomb{true, 310, 460, 12.0f});
     fixture.game.placeShip(300);
@@ -45,7 +45,7 @@ TEST(Bomb, OnTheLastLifeEndsTheGame)
     EXPECT_FALSE(fixture.game.won());
 }
 
-TEST(Bomb, OnABaseLeavesACrater)
+TEST(BlasterBomb, OnABaseLeavesACrater)
 {
     OneBomb fixture(Bomb{true, 80, 380, 9.0f}, /*greenBases=*/true);
     fixture.march(1);
@@ -58,7 +58,7 @@ TEST(Bomb, OnABaseLeavesACrater)
     EXPECT_EQ(fixture.game.lives(), 3);
 }
 
-TEST(Bomb, FallsOutOfTheGameAt500)
+TEST(BlasterBomb, FallsOutOfTheGameAt500)
 {
     OneBomb fixture(Bomb{true, 790, 495, 10.0f});
     fixture.march(1);
@@ -68,7 +68,7 @@ TEST(Bomb, FallsOutOfTheGameAt500)
     EXPECT_EQ(fixture.game.lives(), 3);
 }
 
-TEST(Bomb, FallsRedAndFaster)
+TEST(BlasterBomb, FallsRedAndFaster)
 {
     OneBomb fixture(Bomb{true, 600, 200, 1.0f});
     fixture.march(1);
@@ -78,7 +78,7 @@ TEST(Bomb, FallsRedAndFaster)
     EXPECT_EQ(fixture.game.raster().pixel(600, 200), kBlack) << "its last place is erased";
 }
 
-TEST(Bomb, NoneFallsWhenNoInvaderIsLeft)
+TEST(BlasterBomb, NoneFallsWhenNoInvaderIsLeft)
 {
     OneBomb fixture(Bomb{});
     fixture.march(3);
@@ -86,7 +86,7 @@ TEST(Bomb, NoneFallsWhenNoInvaderIsLeft)
         EXPECT_FALSE(bomb.falling);
 }
 
-TEST(Bomb, FallsFromALiveInvader)
+TEST(BlasterBomb, FallsFromALiveInvader)
 {
     BlasterFixture fixture({"AB"});
     fixture.game.invaders()[0].destroyed = true;

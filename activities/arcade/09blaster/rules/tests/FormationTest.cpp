@@ -7,7 +7,7 @@
 namespace blaster::testing {
 namespace {
 
-TEST(Formation, LaidOutInRowsOfTenUnderTheLevelsTop)
+TEST(BlasterFormation, LaidOutInRowsOfTenUnderTheLevelsTop)
 {
     BlasterFixture fixture({"ABCDEFGHIJK"});
     const auto& invaders = fixture.game.invaders();
@@ -22,7 +22,7 @@ TEST(Formation, LaidOutInRowsOfTenUnderTheLevelsTop)
     EXPECT_EQ(fixture.game.stepX(), 1.0f);
 }
 
-TEST(Formation, EachLevelStartsLowerDownToAFloor)
+TEST(BlasterFormation, EachLevelStartsLowerDownToAFloor)
 {
     // "~" draws no pixel, so each round is complete as soon as it is dealt.
     BlasterFixture fixture(std::vector<QString>(10, "~"));
@@ -36,7 +36,7 @@ TEST(Formation, EachLevelStartsLowerDownToAFloor)
     EXPECT_TRUE(fixture.game.won());
 }
 
-TEST(Formation, TurnsAtAnEdgeDropsOnceAndQuickens)
+TEST(BlasterFormation, TurnsAtAnEdgeDropsOnceAndQuickens)
 {
     BlasterFixture fixture({"AB"});
     auto& invaders = fixture.game.invaders();
@@ -70,7 +70,7 @@ TEST(Formation, TurnsAtAnEdgeDropsOnceAndQuickens)
     EXPECT_EQ(fixture.game.phase(), BlasterPhase::Playing);
 }
 
-TEST(Formation, AnInvaderBeyondTheEdgeBehindDoesNotTurnIt)
+TEST(BlasterFormation, AnInvaderBeyondTheEdgeBehindDoesNotTurnIt)
 {
     BlasterFixture fixture({"AB"});
     auto& invaders = fixture.game.invaders();
@@ -86,7 +86,7 @@ TEST(Formation, AnInvaderBeyondTheEdgeBehindDoesNotTurnIt)
     EXPECT_GT(fixture.game.stepX(), 0.0f) << "an edge ahead still turns it";
 }
 
-TEST(Formation, LowRowsRemoveTheBasesThenLand)
+TEST(BlasterFormation, LowRowsRemoveTheBasesThenLand)
 {
     BlasterFixture fixture({"AB"});
     auto& invaders = fixture.game.invaders();
@@ -109,7 +109,7 @@ TEST(Formation, LowRowsRemoveTheBasesThenLand)
     EXPECT_EQ(fixture.game.lives(), 3) << "landing ends the game with lives left";
 }
 
-TEST(Formation, SpritesStandWhereTheHitTestLooks)
+TEST(BlasterFormation, SpritesStandWhereTheHitTestLooks)
 {
     BlasterFixture fixture({"ABCDEFGHIJKLM"});
     fixture.game.setStepX(7.4f);

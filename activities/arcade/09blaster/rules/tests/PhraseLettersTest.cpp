@@ -7,7 +7,7 @@
 namespace blaster {
 namespace {
 
-TEST(PhraseLetters, LettersInvadersAndTheShownPhrase)
+TEST(BlasterLetters, LettersInvadersAndTheShownPhrase)
 {
     struct Case {
         QString phrase;

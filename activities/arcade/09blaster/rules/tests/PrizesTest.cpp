@@ -5,7 +5,7 @@
 namespace blaster {
 namespace {
 
-TEST(Prizes, UfoPointsByDistanceFromItsCentre)
+TEST(BlasterPrizes, UfoPointsByDistanceFromItsCentre)
 {
     const std::pair<int, int> table[] = {{0, 1000}, {1, 800}, {2, 700}, {3, 700}, {4, 500}, {7, 500}, {8, 400},
                                          {15, 400}, {16, 300}, {23, 300}, {24, 200}, {31, 200}, {32, 100}, {500, 100}};
@@ -13,7 +13,7 @@ TEST(Prizes, UfoPointsByDistanceFromItsCentre)
         EXPECT_EQ(ufoPoints(distance), points) << "distance " << distance;
 }
 
-TEST(Prizes, StarsGiveALifeUntilTenThenPoints)
+TEST(BlasterPrizes, StarsGiveALifeUntilTenThenPoints)
 {
     struct Case {
         int kind, lives;

@@ -28,7 +28,7 @@ struct Scene {
     Mask letter;
 };
 
-TEST(Raster, LayersShowFromTheTopDown)
+TEST(BlasterRaster, LayersShowFromTheTopDown)
 {
     Scene scene;
     Raster& raster = scene.raster;
@@ -55,7 +55,7 @@ TEST(Raster, LayersShowFromTheTopDown)
     EXPECT_EQ(raster.pixel(20, 20), kBlack);
 }
 
-TEST(Raster, RectanglesAreClippedAndInclusive)
+TEST(BlasterRaster, RectanglesAreClippedAndInclusive)
 {
     Raster raster;
     raster.fillRect(-5, 570, 2, 600, kRed);

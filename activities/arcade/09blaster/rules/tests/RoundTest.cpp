@@ -11,7 +11,7 @@ void shootLetters(BlasterFixture& fixture, int count)
         ASSERT_TRUE(fixture.shootAt(i)) << "letter " << i;
 }
 
-TEST(Round, CompletesOnItsLastLetterWhateverItsBlanks)
+TEST(BlasterRound, CompletesOnItsLastLetterWhateverItsBlanks)
 {
     struct Case {
         QString phrase;
@@ -33,7 +33,7 @@ TEST(Round, CompletesOnItsLastLetterWhateverItsBlanks)
     }
 }
 
-TEST(Round, APhraseWithoutLettersEndsAtTheFirstHit)
+TEST(BlasterRound, APhraseWithoutLettersEndsAtTheFirstHit)
 {
     BlasterFixture fixture({"   "});
     ASSERT_EQ(fixture.game.invaders().size(), 10u);
@@ -41,7 +41,7 @@ TEST(Round, APhraseWithoutLettersEndsAtTheFirstHit)
     EXPECT_EQ(fixture.game.phase(), BlasterPhase::PhraseComplete);
 }
 
-TEST(Round, EveryPhraseIsPlayedOnceWhateverItsText)
+TEST(BlasterRound, EveryPhraseIsPlayedOnceWhateverItsText)
 {
     // Draws: the third phrase first, then the first of the two left.
     BlasterFixture fixture({"DONE", "DONE", "B"}, {0.9});
@@ -61,7 +61,7 @@ TEST(Round, EveryPhraseIsPlayedOnceWhateverItsText)
     EXPECT_EQ(fixture.game.score(), 9 * 100 + 3 * 500);
 }
 
-TEST(Round, TheGameEndsOnce)
+TEST(BlasterRound, TheGameEndsOnce)
 {
     BlasterFixture fixture({"A"});
     shootLetters(fixture, 1);
@@ -86,7 +86,7 @@ TEST(Round, TheGameEndsOnce)
     EXPECT_EQ(fixture.game.score(), score);
 }
 
-TEST(Round, KeysFireAndShowTheirHelp)
+TEST(BlasterRound, KeysFireAndShowTheirHelp)
 {
     struct Case {
         BlasterKey key;
@@ -105,7 +105,7 @@ TEST(Round, KeysFireAndShowTheirHelp)
     }
 }
 
-TEST(Round, TheShipMovesFourPixelsATickWithinItsTrack)
+TEST(BlasterRound, TheShipMovesFourPixelsATickWithinItsTrack)
 {
     BlasterFixture fixture({"A"});
     BlasterGame& game = fixture.game;
@@ -122,7 +122,7 @@ TEST(Round, TheShipMovesFourPixelsATickWithinItsTrack)
     EXPECT_EQ(game.shipLeft(), 1);
 }
 
-TEST(Round, PlusAndMinusSetTheMarchBetween2And500)
+TEST(BlasterRound, PlusAndMinusSetTheMarchBetween2And500)
 {
     BlasterFixture fixture({"A"});
     BlasterGame& game = fixture.game;

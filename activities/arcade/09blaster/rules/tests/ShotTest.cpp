@@ -13,7 +13,7 @@ bool played(BlasterFixture& fixture, BlasterSound sound)
     return std::find(sounds.begin(), sounds.end(), sound) != sounds.end();
 }
 
-TEST(Shot, TheExpectedLetterFalls)
+TEST(BlasterShot, TheExpectedLetterFalls)
 {
     // Letter i sits on invader i: "L", "E", " ", "P" ...
     BlasterFixture fixture({"LE PAIN"});
@@ -31,7 +31,7 @@ TEST(Shot, TheExpectedLetterFalls)
     EXPECT_EQ(fixture.game.shownPhrase(), "LE ") << "the blank after a word shows with it";
 }
 
-TEST(Shot, AWrongLetterDodgesLeftThenRight)
+TEST(BlasterShot, AWrongLetterDodgesLeftThenRight)
 {
     BlasterFixture fixture({"LE PAIN"});
     auto& invaders = fixture.game.invaders();
@@ -47,7 +47,7 @@ TEST(Shot, AWrongLetterDodgesLeftThenRight)
     EXPECT_TRUE(played(fixture, BlasterSound::Gobble));
 }
 
-TEST(Shot, AStarGivesAPrizeButNoLetter)
+TEST(BlasterShot, AStarGivesAPrizeButNoLetter)
 {
     BlasterFixture fixture({"A"});  // invaders 1 to 9 are stars; the prize draw is 0: a life
     ASSERT_EQ(fixture.game.invaders()[5].caption, "*");
@@ -60,7 +60,7 @@ TEST(Shot, AStarGivesAPrizeButNoLetter)
     EXPECT_TRUE(played(fixture, BlasterSound::Life));
 }
 
-TEST(Shot, TheUfoScoresByDistanceFromItsCentre)
+TEST(BlasterShot, TheUfoScoresByDistanceFromItsCentre)
 {
     const std::pair<int, int> cases[] = {{0, 1000}, {1, 800}, {-20, 300}, {31, 200}, {32, 100}, {80, 0}};
     for (const auto& [offset, points] : cases) {
@@ -78,7 +78,7 @@ TEST(Shot, TheUfoScoresByDistanceFromItsCentre)
     }
 }
 
-TEST(Shot, ABombInItsWayIsWorth25)
+TEST(BlasterShot, ABombInItsWayIsWorth25)
 {
     BlasterFixture fixture({"A"});
     fixture.game.bombs()[0] = Bomb{true, 599, 299, 0.0f};  // hangs where the shot looks (it looks every 4 pixels)
@@ -93,7 +93,7 @@ TEST(Shot, ABombInItsWayIsWorth25)
     EXPECT_TRUE(played(fixture, BlasterSound::Tic));
 }
 
-TEST(Shot, ABaseTakesACrater)
+TEST(BlasterShot, ABaseTakesACrater)
 {
     BlasterFixture fixture({"A"}, {}, /*greenBases=*/true);
     fixture.game.placeShip(80 - 14);  // under the first base (51 to 123)
