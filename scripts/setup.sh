@@ -12,29 +12,7 @@ packages=(
   libsqlite3-dev libsdl2-dev libgtest-dev libgmock-dev
   espeak-ng sox fonts-liberation2 util-linux
 )
-
-missing=()
-for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-    missing+=("$p")
-  fi
-done
-
-if ((${#missing[@]})); then
-  echo "Installing missing packages: ${missing[*]}"
-  if [ "$(id -u)" -eq 0 ]; then
-    as_root=()
-  elif command -v sudo >/dev/null 2>&1; then
-    as_root=(sudo)
-  else
-    echo "These packages are missing and neither root nor sudo is available: ${missing[*]}" >&2
-    exit 1
-  fi
-  export DEBIAN_FRONTEND=noninteractive
-  "${as_root[@]}" apt-get update -q < /dev/null
-  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
-    "${missing[@]}" < /dev/null
-fi
+"$here/scripts/install-packages.sh" "${packages[@]}"
 
 jobs="$(nproc 2>/dev/null || echo 4)"
 cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE="${DVL_BUILD_TYPE:-RelWithDebInfo}" ${DVL_CMAKE_ARGS:-} < /dev/null

@@ -2,6 +2,7 @@
 
 #include <QList>
 
+#include <limits>
 #include <optional>
 
 namespace platform::http {
@@ -57,6 +58,8 @@ Response decodeChunked(const QByteArray& raw, qsizetype from, bool connectionClo
                 at = trailerEnd + kLineEnd.size();
             }
         }
+        // A chunk that no buffer could ever hold is refused before any sum with its size.
+        if (size > std::numeric_limits<qsizetype>::max() - at - kLineEnd.size()) return malformed();
         if (raw.size() - at < size + kLineEnd.size()) break;
         if (QByteArrayView(raw).sliced(at + size, kLineEnd.size()) != kLineEnd) return malformed();
         response.body += QByteArrayView(raw).sliced(at, size);

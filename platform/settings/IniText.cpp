@@ -27,6 +27,21 @@ QString decodedKey(const QString& key)
     return decoded;
 }
 
+// Blanks around keys and values are the ASCII ones an editor adds; other blanks
+// (U+00A0, U+3000) belong to the value.
+QString asciiTrimmed(const QString& text)
+{
+    const auto isBlank = [](QChar c) {
+        return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\r') || c == QLatin1Char('\v') ||
+               c == QLatin1Char('\f');
+    };
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && isBlank(text[begin])) ++begin;
+    while (end > begin && isBlank(text[end - 1])) --end;
+    return text.mid(begin, end - begin);
+}
+
 }  // namespace
 
 std::optional<QString> rawValue(const QByteArray& fileText, const QString& name)
@@ -35,16 +50,16 @@ std::optional<QString> rawValue(const QByteArray& fileText, const QString& name)
     bool inGeneral = true;
     const QStringList lines = QString::fromUtf8(fileText).split(QLatin1Char('\n'));
     for (const QString& rawLine : lines) {
-        const QString line = rawLine.trimmed();
+        const QString line = asciiTrimmed(rawLine);
         if (line.isEmpty() || line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#'))) continue;
         if (line.startsWith(QLatin1Char('['))) {
-            const QString section = line.mid(1, line.indexOf(QLatin1Char(']')) - 1).trimmed();
+            const QString section = asciiTrimmed(line.mid(1, line.indexOf(QLatin1Char(']')) - 1));
             inGeneral = section.compare(QLatin1String("General"), Qt::CaseInsensitive) == 0;
             continue;
         }
         const qsizetype equals = line.indexOf(QLatin1Char('='));
         if (!inGeneral || equals < 0) continue;
-        if (decodedKey(line.left(equals).trimmed()) == name) found = line.mid(equals + 1).trimmed();
+        if (decodedKey(asciiTrimmed(line.left(equals))) == name) found = asciiTrimmed(line.mid(equals + 1));
     }
     return found;
 }
@@ -120,6 +135,10 @@ std::optional<QString> stringValue(const QString& raw)
     static const QRegularExpression typed(QStringLiteral("^@[A-Za-z]+\\(.*\\)$"),
                                           QRegularExpression::DotMatchesEverythingOption);
     if (text.startsWith(QLatin1String("@@"))) return text.mid(1);
+    // A text holding U+0000 is stored as @String(...).
+    const QLatin1String stringType("@String(");
+    if (text.startsWith(stringType) && text.endsWith(QLatin1Char(')')))
+        return text.mid(stringType.size(), text.size() - stringType.size() - 1);
     if (typed.match(text).hasMatch()) return std::nullopt;
     return text;
 }

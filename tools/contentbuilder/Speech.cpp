@@ -17,9 +17,16 @@ namespace {
 constexpr int kToolTimeoutMs = 60000;
 
 // Spoken a little slower than the voice's default, which suits learners.
-QStringList espeakArguments(const QString& voice, const QString& wavFile)
+QStringList voiceArguments(const QString& voice)
 {
-    return {"-b", "1", "-s", "140", "-v", voice, "-w", wavFile, "--stdin"};
+    return {"-b", "1", "-s", "140", "-v", voice};
+}
+
+// espeak-ng writes the recording to its standard output: it cuts a file name given
+// to -w at 199 characters, which a cache folder in a deep path exceeds.
+QStringList espeakArguments(const QString& voice)
+{
+    return voiceArguments(voice) + QStringList{"--stdin", "--stdout"};
 }
 
 // Trims the silence at both ends, leaves a short pause around the voice and brings
@@ -40,7 +47,8 @@ QString findTool(const QString& name, const QString& package, const QStringList&
     return path;
 }
 
-void run(const QString& program, const QStringList& arguments, const QByteArray& input, const QString& what)
+// Runs a tool on input; returns what it wrote to its standard output.
+QByteArray run(const QString& program, const QStringList& arguments, const QByteArray& input, const QString& what)
 {
     QProcess process;
     process.start(program, arguments);
@@ -55,6 +63,7 @@ void run(const QString& program, const QStringList& arguments, const QByteArray&
     if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
         throw ContentError(program + " failed for " + what + ": " +
                            QString::fromLocal8Bit(process.readAllStandardError()).trimmed());
+    return process.readAllStandardOutput();
 }
 
 }  // namespace
@@ -74,7 +83,7 @@ SpeechRecorder::SpeechRecorder(SpeechTools tools, QString cacheFolder)
 QByteArray SpeechRecorder::record(const QString& text, const QString& voice)
 {
     // The recipe is part of the name: changing the voice settings makes new recordings.
-    const QString recipe = espeakArguments(voice, "").join(' ') + "|" + soxArguments("", "").join(' ') + "|" + text;
+    const QString recipe = voiceArguments(voice).join(' ') + "|" + soxArguments("", "").join(' ') + "|" + text;
     const QString key = QCryptographicHash::hash(recipe.toUtf8(), QCryptographicHash::Sha256).toHex();
     const QString cached = cacheFolder_ + "/" + key + ".wav";
 
@@ -105,7 +114,11 @@ QByteArray SpeechRecorder::speak(const QString& text, const QString& voice, cons
         }
     } cleanup{{spoken, shaped}};
 
-    run(tools_.espeak, espeakArguments(voice, spoken), text.toUtf8(), what);
+    const QByteArray speech = run(tools_.espeak, espeakArguments(voice), text.toUtf8(), what);
+    QFile spokenFile(spoken);
+    if (!spokenFile.open(QIODevice::WriteOnly) || spokenFile.write(speech) != speech.size())
+        throw ContentError(spoken, "the recording of " + what + " cannot be written: " + spokenFile.errorString());
+    spokenFile.close();
     run(tools_.sox, soxArguments(spoken, shaped), {}, what);
 
     QFile file(shaped);

@@ -37,6 +37,12 @@ TEST(HttpResponse, BodyEndsOnlyWhereItsFramingSays)
         {"interim answer first", "HTTP/1.1 100 Continue\r\n\r\n" + head + "Content-Length: 2\r\n\r\nok", false,
          State::Complete, "ok"},
         {"no content", "HTTP/1.1 204 No Content\r\n\r\n", false, State::Complete, ""},
+        {"chunk larger than any buffer", "HTTP/1. 200\nTransfer-Encoding:chunked\r\n\r\n7fffffffffffffff\r\n", false,
+         State::Malformed, ""},
+        {"chunk size overflowing", head + "Transfer-Encoding: chunked\r\n\r\n10000000000000000\r\n", false,
+         State::Malformed, ""},
+        {"huge chunk, connection open", head + "Transfer-Encoding: chunked\r\n\r\n7ffffffffff\r\nab", false,
+         State::Incomplete, ""},
     };
     for (const Case& c : cases) {
         const auto response = parseResponse(c.raw, c.closed);

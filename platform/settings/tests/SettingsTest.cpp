@@ -46,6 +46,10 @@ TEST(Settings, WrittenValuesReadBackExactly)
     const QStringList values{
         "/home/ann, bob/Lessondesk/", QString::fromUtf8("/home/zoë/Lëçons 日本/"), "say \"oui\"\t\\ ;#=",
         "  blanks around  ", "@Variant(x)", "@@", "", "12/10/2026", "[General]",
+        // Non-ASCII blanks at either end are part of the value, and so is U+0000.
+        QString::fromUtf8("/home/ann/Lessondesk\u00a0"), QString::fromUtf8("\u3000Lessondesk\u3000"),
+        QString::fromUtf8("\u00a0"), QString("a") + QChar(0) + "b", QString(QChar(0)) + "@String(x)",
+        "@String(x)",
     };
     for (const QString& value : values) {
         writeSetting(kKey, "Value", value);

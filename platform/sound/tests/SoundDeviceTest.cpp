@@ -54,8 +54,10 @@ qint64 soundingSamples(const QByteArray& raw)
 
 TEST_F(SoundDevice, AsyncReturnsAtOnceAndANewSoundReplacesThePlayingOne)
 {
-    EXPECT_LT(msToPlay([] { playMemory(soundtest::toneWav(2000), true); }), 200);
-    EXPECT_GT(remaining(), 1500ms);
+    // Generous bounds: opening the device on a loaded machine can take a while,
+    // but an async call never waits for the two-second sound.
+    EXPECT_LT(msToPlay([] { playMemory(soundtest::toneWav(2000), true); }), 1000);
+    EXPECT_GT(remaining(), 1000ms);
 
     const QString shortFile = testsupport::writeFile(testsupport::sandboxDir() + "/short.wav", soundtest::toneWav(100));
     playFile(shortFile, true);

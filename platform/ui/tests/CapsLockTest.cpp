@@ -20,9 +20,9 @@ TEST(CapsLock, FollowsTheKeyboardIndicatorOnX11)
 
     QProcess server;
     server.start(xvfb, {"-displayfd", "1", "-nolisten", "tcp"});
-    ASSERT_TRUE(server.waitForStarted(5000));
+    ASSERT_TRUE(server.waitForStarted(30000));
     QByteArray display;
-    while (!display.contains('\n') && server.waitForReadyRead(5000))
+    while (!display.contains('\n') && server.waitForReadyRead(30000))
         display += server.readAllStandardOutput();
     ASSERT_FALSE(display.trimmed().isEmpty()) << "Xvfb told no display number";
 
@@ -32,7 +32,7 @@ TEST(CapsLock, FollowsTheKeyboardIndicatorOnX11)
     environment.insert("QT_QPA_PLATFORM", "xcb");
     probe.setProcessEnvironment(environment);
     probe.start(DVL_CAPS_LOCK_PROBE, {});
-    ASSERT_TRUE(probe.waitForFinished(10000));
+    ASSERT_TRUE(probe.waitForFinished(30000));
     EXPECT_EQ(probe.exitCode(), 0) << probe.readAllStandardError().toStdString();
     EXPECT_EQ(probe.readAllStandardOutput().trimmed(), "0 1 0");
 

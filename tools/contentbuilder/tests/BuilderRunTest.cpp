@@ -139,6 +139,17 @@ TEST_F(BuilderRun, FailedBuildChangesNothing)
     EXPECT_EQ(folderSnapshot(fixture.program), before);
 }
 
+TEST(BuilderRunDeep, BuildsInAFolderWithAPathOverTwoHundredCharacters)
+{
+    const QString under = QString("a-folder-deep-in-a-long-path/").repeated(8);
+    const ContentFixture deep(under);
+    ASSERT_GT(deep.cache.size(), 200);
+    const ContentFixture::Run run = deep.build();
+    ASSERT_EQ(run.exitCode, 0) << run.output.toStdString();
+    EXPECT_TRUE(run.output.contains("recordings: 3 made")) << run.output.toStdString();
+    EXPECT_TRUE(QFileInfo(deep.program + "Subjects/tiny_words.fre").isFile());
+}
+
 TEST_F(BuilderRun, MissingSpeechToolStopsTheBuildWithItsName)
 {
     const ContentFixture::Run run = fixture.build({"PATH=" + testsupport::makeFolder("empty-path")});

@@ -38,9 +38,9 @@ QString titleOf(const QString& name)
 
 }  // namespace
 
-ContentFixture::ContentFixture()
-    : content(testsupport::makeFolder("content")), program(testsupport::makeFolder("program")),
-      cache(testsupport::makeFolder("cache"))
+ContentFixture::ContentFixture(const QString& under)
+    : content(testsupport::makeFolder(under + "content")), program(testsupport::makeFolder(under + "program")),
+      cache(testsupport::makeFolder(under + "cache"))
 {
     for (const char* file : {"template/captions.json", "template/messages.json", "template/tips.json",
                              "template/menu.json", "offline/English.htm", "offline/Spanish.htm"})

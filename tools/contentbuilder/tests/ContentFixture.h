@@ -10,7 +10,8 @@
 // with a few tiny subjects (quick to speak) in place of the shipped ones.
 class ContentFixture {
 public:
-    ContentFixture();
+    // The folders go under `under`, a path inside the sandbox ("" for the sandbox itself).
+    explicit ContentFixture(const QString& under = {});
 
     QString content;  // the content folder
     QString program;  // an empty program folder to build into

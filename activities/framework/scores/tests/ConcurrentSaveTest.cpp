@@ -61,7 +61,13 @@ TEST(ConcurrentSaves, EightProcessesSavingAtOnceLeaveEachGroupAsItsBestTen)
         ASSERT_TRUE(saver->waitForStarted());
         savers.push_back(std::move(saver));
     }
-    for (auto& saver : savers) saver->write("go\n");  // every saver has its store open by now
+    // "go" only once every saver has its store open, so that their saves overlap.
+    for (auto& saver : savers) {
+        while (!saver->canReadLine() && saver->waitForReadyRead(60000)) {
+        }
+        ASSERT_EQ(saver->readLine(), "ready\n") << saver->readAllStandardError().toStdString();
+    }
+    for (auto& saver : savers) saver->write("go\n");
     for (auto& saver : savers) saver->waitForBytesWritten();
 
     std::map<int, QStringList> handed;

@@ -1,5 +1,6 @@
 // Helper program of the concurrency tests: saves results into a user store.
-//   score_saver <store> burst <seed> <count>   waits for a line on stdin, then saves
+//   score_saver <store> burst <seed> <count>   prints "ready" once the store is open,
+//                                              waits for a line on stdin, then saves
 //                                              <count> results into random groups and
 //                                              prints "<group> <score>" for each
 //   score_saver <store> once <group> <score>   saves one result at once
@@ -48,6 +49,8 @@ int run(int argc, char** argv)
 
     std::mt19937 random(static_cast<unsigned>(std::stoul(argv[3])));
     const int count = std::stoi(argv[4]);
+    std::printf("ready\n");
+    std::fflush(stdout);
     std::string go;
     std::getline(std::cin, go);
     for (int i = 0; i < count; ++i) {
