@@ -1,0 +1,16 @@
+// 01cardflip: flash cards that slide, turn and speak.
+#include "activities/drills/01cardflip/window/frmCardflip.h"
+#include "platform/ui/Application.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    platform::ui::initApplication(app);
+    cardflip::frmCardflip window;
+    // Every way out ends the process from inside; a false start has already ended it.
+    if (!window.Start_Activity(QApplication::arguments().mid(1)))
+        return 0;
+    return QApplication::exec();
+}
