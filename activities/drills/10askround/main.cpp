@@ -1,0 +1,16 @@
+// 10askround: a written quiz on the study list.
+#include "activities/drills/10askround/window/frmAskround.h"
+#include "platform/ui/Application.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    platform::ui::initApplication(app);
+    askround::frmAskround window;
+    // Every way out ends the process from inside; a false start has already ended it.
+    if (!window.Start_Activity(QApplication::arguments().mid(1)))
+        return 0;
+    return QApplication::exec();
+}
