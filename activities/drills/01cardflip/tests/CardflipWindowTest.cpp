@@ -2,19 +2,14 @@
 // card and back, turning, listening, the automatic mode on a fake clock, and the
 // end of the program observed.
 #include "activities/drills/01cardflip/window/frmCardflip.h"
-#include "activities/framework/testkit/ActivityTestKit.h"
-#include "common/studylist/HandoffFiles.h"
+#include "activities/framework/testkit/ActivityWindowTest.h"
 #include "platform/ui/Colors.h"
-#include "platform/ui/EndProgram.h"
-#include "platform/ui/MessageBoxRecorder.h"
 #include "platform/ui/PictureButton.h"
-#include "platform/ui/TestClock.h"
 #include "platform/ui/Timer.h"
 #include "platform/ui/Twips.h"
 
 #include "TestEnvironment.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -27,10 +22,6 @@ using namespace cardflip;
 
 namespace {
 
-constexpr std::int64_t kActivityPid = 4343;
-
-QStringList soundLines() { return testsupport::soundRecord().split('\n', Qt::SkipEmptyParts); }
-
 // Whether a recorded line is the program's sound resource `name`.
 bool isResource(const QString& line, const QString& name)
 {
@@ -38,26 +29,13 @@ bool isResource(const QString& line, const QString& name)
     return fields.size() == 4 && fields[0] == "memory" && fields[2].compare(name, Qt::CaseInsensitive) == 0;
 }
 
-class CardflipWindow : public ::testing::Test {
+class CardflipWindow : public activitytest::ActivityWindowTest {
 protected:
-    void SetUp() override
-    {
-        tempFolder = testsupport::makeFolder("runtime-temp");
-        appFolder = testsupport::makeFolder("Activities");
-        const QString programDir = testsupport::programDir() + "/";
-        ASSERT_TRUE(QFile::copy(programDir + "Activities/01cardflip.cfg", appFolder + "01cardflip.cfg"));
-        platform::ui::setEndFunction([this](int code) { endCodes.push_back(code); });
-    }
-    void TearDown() override { platform::ui::setEndFunction({}); }
-
-    // Starts on three phrases; the instruction window is closed with Enter.
+    // Starts on three phrases with the background colour drawn as entry 9.
     void start()
     {
-        launch = activitytest::writeLaunch(tempFolder, 3, testsupport::sandboxDir() + "/Users.dat");
         window = std::make_unique<frmCardflip>(platform::RandomSource::scripted({0.95}));
-        QTimer::singleShot(0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return); });
-        activity::ActivityEnvironment environment{tempFolder, appFolder, kActivityPid};
-        ASSERT_TRUE(window->Start_Activity({launch.studyListName}, environment));
+        ASSERT_TRUE(ActivityWindowTest::start(*window, 3));
     }
 
     // Sends the running slide timer's ticks until the card rests.
@@ -75,14 +53,8 @@ protected:
     }
     void press(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
     QString card() const { return window->lblPhrase()->text() + " " + window->lblCounter()->text(); }
-    QString copyPath(int slot) const { return tempFolder + studylist::soundFileName(kActivityPid, slot); }
 
-    platform::ui::TestClock clock;
-    platform::ui::MessageBoxRecorder boxes;
-    QString tempFolder, appFolder;
-    activitytest::Launch launch;
     std::unique_ptr<frmCardflip> window;
-    std::vector<int> endCodes;
 };
 
 }  // namespace
@@ -90,6 +62,9 @@ protected:
 TEST_F(CardflipWindow, ThroughEveryCardAndBackByHand)
 {
     start();
+    ASSERT_EQ(modals.instructions.size(), 3);
+    EXPECT_EQ(modals.instructions[0], "Cardflip");
+    EXPECT_EQ(modals.instructions[2], "START");
     EXPECT_EQ(window->windowTitle(), "Lessondesk French - Cardflip 1.0.0");
     EXPECT_EQ(window->backgroundColour(), platform::ui::qbColor(9));
     EXPECT_EQ(card(), "Click an arrow to see the first card. 0/3");

@@ -1,6 +1,7 @@
 #include "activities/drills/01cardflip/window/frmCardflip.h"
 
 #include "activities/drills/01cardflip/rules/CardflipLayout.h"
+#include "activities/framework/windows/WindowColours.h"
 #include "main/core/shared/Sound.h"
 #include "platform/ui/Colors.h"
 #include "platform/ui/MessageBox.h"
@@ -31,20 +32,13 @@ enum Caption {
     kFrontLabel = 5,
     kListenButton = 6,
     kManualButton = 8,
+    kNextArrow = 9,  // the arrows' names for screen readers
+    kPreviousArrow = 10,
     kBackLabel = 11,
     kTurnButton = 12,
-    kNextArrow = 15,      // the arrows' names for screen readers
-    kPreviousArrow = 16,
 };
 
 constexpr int kSlideIntervalMs = 1;
-
-void setTextColour(QWidget* widget, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
-}
 
 QPixmap arrowPicture(bool pressed, bool pointingLeft)
 {
@@ -110,13 +104,13 @@ void frmCardflip::createControls()
     placeControl(lblFrontBack_, "lblFrontBack", QRect(0, kSideLabelTop, kCardWidth, kSideLabelHeight));
     lblFrontBack_->setAlignment(Qt::AlignCenter);
     platform::ui::setFontPoints(lblFrontBack_, kSidePoints, true);
-    setTextColour(lblFrontBack_, QColor(0x6d, 0x4c, 0x41));
+    activity::setTextColour(lblFrontBack_, QColor(0x6d, 0x4c, 0x41));
     placeControl(lblPhrase_, "lblPhrase",
                  QRect(kPhraseMargin, kPhraseTop, kCardWidth - 2 * kPhraseMargin, kCardHeight - kPhraseTop - kPhraseMargin));
     lblPhrase_->setAlignment(Qt::AlignCenter);
     lblPhrase_->setWordWrap(true);
     platform::ui::setFontPoints(lblPhrase_, kPhrasePoints, true);
-    setTextColour(lblPhrase_, platform::ui::colorFromNumber(kFrontColour));
+    activity::setTextColour(lblPhrase_, platform::ui::colorFromNumber(kFrontColour));
 
     placeControl(btnPrev_, "btnPrev", QRect(kPrevLeft, kArrowTop, kArrowSize, kArrowSize));
     placeControl(btnNext_, "btnNext", QRect(kNextLeft, kArrowTop, kArrowSize, kArrowSize));
@@ -257,7 +251,7 @@ void frmCardflip::showSlideTimers()
 void frmCardflip::showCard()
 {
     lblPhrase_->setText(deck_->cardText());
-    setTextColour(lblPhrase_, platform::ui::colorFromNumber(deck_->textColour()));
+    activity::setTextColour(lblPhrase_, platform::ui::colorFromNumber(deck_->textColour()));
     lblFrontBack_->setText(mCaptions(deck_->side() == Side::Front ? kFrontLabel : kBackLabel));
 }
 

@@ -1,26 +1,13 @@
 // The written-quiz window in-process: typing with Enter and the special
 // characters, the check graded row by row, the result and the stored score.
 #include "activities/drills/10askround/window/frmAskround.h"
-#include "activities/framework/testkit/ActivityTestKit.h"
-#include "activities/framework/windows/ShapeButton.h"
-#include "activities/framework/windows/frmInstructions.h"
-#include "activities/framework/windows/frmMsg.h"
-#include "activities/framework/windows/frmScores.h"
+#include "activities/framework/testkit/ActivityWindowTest.h"
 #include "platform/store/Store.h"
-#include "platform/ui/EndProgram.h"
-#include "platform/ui/MessageBoxRecorder.h"
-#include "platform/ui/TestClock.h"
 #include "platform/ui/Timer.h"
 #include "platform/ui/Twips.h"
 
-#include "TestEnvironment.h"
-
 #include <QApplication>
-
-#include <QFile>
 #include <QTest>
-#include <QTimer>
-#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -28,54 +15,19 @@ using namespace askround;
 
 namespace {
 
-constexpr std::int64_t kActivityPid = 4545;
-
-// Runs `answer` on the next modal window of type W once it is up (the window
-// may first wait, so the look is repeated until it shows).
-template <class W>
-void onNextModal(std::function<void(W&)> answer)
-{
-    QTimer::singleShot(0, [answer] {
-        if (auto* window = qobject_cast<W*>(QApplication::activeModalWidget()))
-            answer(*window);
-        else
-            onNextModal<W>(answer);
-    });
-}
-
-class AskroundWindow : public ::testing::Test {
+class AskroundWindow : public activitytest::ActivityWindowTest {
 protected:
-    void SetUp() override
-    {
-        tempFolder = testsupport::makeFolder("runtime-temp");
-        appFolder = testsupport::makeFolder("Activities");
-        const QString programDir = testsupport::programDir() + "/";
-        ASSERT_TRUE(QFile::copy(programDir + "Activities/10askround.cfg", appFolder + "10askround.cfg"));
-        userStore = testsupport::makeFolder("data") + "Users.dat";
-        ASSERT_TRUE(QFile::copy(programDir + "Dravolin.tpl", userStore));
-        QFile::setPermissions(userStore, QFile::ReadOwner | QFile::WriteOwner);
-        platform::ui::setEndFunction([this](int code) { endCodes.push_back(code); });
-    }
-    void TearDown() override { platform::ui::setEndFunction({}); }
-
     void start(int count)
     {
-        launch = activitytest::writeLaunch(tempFolder, count, userStore);
+        clock.setNow(QDateTime(QDate(2024, 3, 4), QTime(15, 20, 0)));
         window = std::make_unique<frmAskround>();
         window->Timer2()->setInterval(0);  // the test sends the grading ticks
-        onNextModal<frmInstructions>([](frmInstructions& instructions) { QTest::keyClick(&instructions, Qt::Key_Return); });
-        activity::ActivityEnvironment environment{tempFolder, appFolder, kActivityPid};
-        ASSERT_TRUE(window->Start_Activity({launch.studyListName}, environment));
+        ASSERT_TRUE(ActivityWindowTest::start(*window, count));
         QApplication::setActiveWindow(window.get());
     }
     QColor textColour(int row) const { return window->TxtAnswer(row)->palette().color(QPalette::Text); }
 
-    platform::ui::TestClock clock{QDateTime(QDate(2024, 3, 4), QTime(15, 20, 0))};
-    platform::ui::MessageBoxRecorder boxes;
-    QString tempFolder, appFolder, userStore;
-    activitytest::Launch launch;
     std::unique_ptr<frmAskround> window;
-    std::vector<int> endCodes;
 };
 
 }  // namespace
@@ -114,7 +66,7 @@ TEST_F(AskroundWindow, TypedAnswersAreGradedAndTheirPercentageIsStored)
     QTest::mouseClick(window->btnCheck(), Qt::LeftButton);
     ASSERT_TRUE(window->Timer2()->isEnabled());
     EXPECT_TRUE(window->TxtAnswer(0)->isReadOnly());
-    const qsizetype before = testsupport::soundRecord().count('\n');
+    const qsizetype before = soundLines().size();
     emit window->Timer2()->timeout();
     emit window->Timer2()->timeout();
     EXPECT_EQ(textColour(0), QColor(0, 0xC0, 0));
@@ -123,35 +75,25 @@ TEST_F(AskroundWindow, TypedAnswersAreGradedAndTheirPercentageIsStored)
     EXPECT_EQ(window->lblAnswer(1)->text(), "phrase 2, with a comma");
     EXPECT_TRUE(window->lblAnswer(1)->isVisible());
     EXPECT_FALSE(window->lblAnswer(0)->isVisible());
-    const QStringList graded = testsupport::soundRecord().split('\n', Qt::SkipEmptyParts).mid(before);
+    const QStringList graded = soundLines().mid(before);
     ASSERT_EQ(graded.size(), 2);
     EXPECT_TRUE(graded[0].contains("\tCorrectBeep\t"));
     EXPECT_TRUE(graded[1].contains("\tBuzzer\t"));
 
     // The last row: the timer stops before the pause, then the result and the scores.
     clock.setAutoAdvance(true);
-    QString heading, result;
-    QStringList rows;
     bool timerStoppedBeforeResult = false;
-    onNextModal<frmMsg>([&](frmMsg& message) {
-        timerStoppedBeforeResult = !window->Timer2()->isEnabled();
-        heading = message.lblMsg()->text();
-        result = message.lblAnswer()->text();
-        onNextModal<frmScores>([&](frmScores& scores) {
-            const QTreeWidgetItem* item = scores.ListView1()->topLevelItem(0);
-            if (item)
-                rows << item->text(1) + "|" + item->text(2) + (item->isSelected() ? "|*" : "");
-            QTest::mouseClick(scores.lblBegin(), Qt::LeftButton);
-            for (int tick = 0; scores.isVisible() && tick < 1000; ++tick)
-                emit scores.Timer1()->timeout();
-        });
-        QTest::mouseClick(message.lblOK(), Qt::LeftButton);
-    });
+    modals.onMessage = [&](frmMsg&) { timerStoppedBeforeResult = !window->Timer2()->isEnabled(); };
     emit window->Timer2()->timeout();
     EXPECT_TRUE(timerStoppedBeforeResult);
-    EXPECT_EQ(heading, "Your score");
-    EXPECT_EQ(result, "66%");
-    EXPECT_EQ(rows, QStringList{"Ana Diaz|66%|*"});
+    ASSERT_EQ(modals.messages.size(), 1u);
+    EXPECT_EQ(modals.messages[0].heading, "Your score");
+    EXPECT_EQ(modals.messages[0].answer, "66%");
+    ASSERT_EQ(modals.scores.size(), 1u);
+    ASSERT_EQ(modals.scores[0].rows.size(), 1u);
+    EXPECT_EQ(modals.scores[0].rows[0][1], "Ana Diaz");
+    EXPECT_EQ(modals.scores[0].rows[0][2], "66%");
+    EXPECT_EQ(modals.scores[0].selected, 0);
     EXPECT_EQ(endCodes, std::vector<int>{0});
     EXPECT_TRUE(boxes.shown().empty());
 

@@ -4,6 +4,7 @@
 #include "activities/drills/10askround/rules/SpecialKeys.h"
 #include "activities/framework/windows/FrameworkPictures.h"
 #include "activities/framework/windows/ShapeButton.h"
+#include "activities/framework/windows/WindowColours.h"
 #include "activities/framework/windows/WindowLabels.h"
 #include "activities/framework/windows/frmMsg.h"
 #include "main/core/shared/Sound.h"
@@ -43,16 +44,17 @@ enum Caption {
 QPixmap markPicture(bool right)
 {
     const QString path = platform::ui::resourcePath(
-        QStringLiteral("ICON"), right ? QStringLiteral("RightCheckmark") : QStringLiteral("WrongCheckMark"));
+        QStringLiteral("PICTURE"), right ? QStringLiteral("RightCheckmark") : QStringLiteral("WrongCheckMark"));
     const int side = platform::ui::twipsToPixelsX(layout::kMarkSize);
     return platform::ui::renderSvg(path, QSize(side, side));
 }
 
-void setTextColour(QWidget* widget, QPalette::ColorRole role, std::uint32_t number)
+// An answer box's text colour after grading (a box reads its text colour from QPalette::Text).
+void setAnswerColour(QLineEdit* box, std::uint32_t number)
 {
-    QPalette palette = widget->palette();
-    palette.setColor(role, platform::ui::colorFromNumber(number));
-    widget->setPalette(palette);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Text, platform::ui::colorFromNumber(number));
+    box->setPalette(palette);
 }
 
 }  // namespace
@@ -109,7 +111,7 @@ frmAskround::frmAskround(QWidget* parent)
     placeControl(imgCheckMark_[0], "imgCheckMark", QRect(kMarkLeft, rowTop(0), kMarkSize, kMarkSize));
     placeControl(lblAnswer_[0], "lblAnswer", QRect(kRightPhraseLeft, rowTop(0), kRightPhraseWidth, kRowHeight));
     platform::ui::setFontPoints(lblAnswer_[0], kQuestionPoints, true);
-    setTextColour(lblAnswer_[0], QPalette::WindowText, kRightColour);
+    activity::setTextColour(lblAnswer_[0], platform::ui::colorFromNumber(kRightColour));
     placeControl(Line1_[0], "Line1", QRect(kMargin, rowTop(0) + kRuleBelow, rowWidth, 15));
     Line1_[0]->setFrameShape(QFrame::HLine);
     Line1_[0]->setStyleSheet(QStringLiteral("color: #7a8ca0;"));
@@ -284,12 +286,12 @@ void frmAskround::Timer2_Timer()
     imgCheckMark_[graded->row]->setPixmap(markPicture(graded->right));
     imgCheckMark_[graded->row]->show();
     if (graded->right) {
-        setTextColour(box, QPalette::Text, kRightColour);
+        setAnswerColour(box, kRightColour);
         shared::Play_Wave_Resource(QStringLiteral("CorrectBeep"), shared::kSoundAsync);
     } else {
         lblAnswer_[graded->row]->setText(sheet_->question(graded->row).phrase);
         lblAnswer_[graded->row]->show();
-        setTextColour(box, QPalette::Text, kWrongColour);
+        setAnswerColour(box, kWrongColour);
         QFont font = box->font();
         font.setStrikeOut(true);
         box->setFont(font);

@@ -1,25 +1,15 @@
 // The letter-guessing duel in-process: the learner solves the phrase, the
 // show runs, the winner is announced and the learner's points are stored;
 // a miss and a clock run down hand the turn to the computer, which picks.
-#include "activities/framework/testkit/ActivityTestKit.h"
-#include "activities/framework/windows/ShapeButton.h"
-#include "activities/framework/windows/frmInstructions.h"
-#include "activities/framework/windows/frmMsg.h"
-#include "activities/framework/windows/frmScores.h"
+#include "activities/framework/testkit/ActivityWindowTest.h"
 #include "activities/puzzles/06hunchword/window/frmHunchword.h"
 #include "platform/store/Store.h"
-#include "platform/ui/EndProgram.h"
-#include "platform/ui/MessageBoxRecorder.h"
-#include "platform/ui/TestClock.h"
 #include "platform/ui/Timer.h"
 
 #include "TestEnvironment.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QTest>
-#include <QTimer>
-#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -27,63 +17,33 @@ using namespace hunchword;
 
 namespace {
 
-constexpr std::int64_t kActivityPid = 4646;
-
-// Runs `answer` on the next modal window of type W once it is up.
-template <class W>
-void onNextModal(std::function<void(W&)> answer)
-{
-    QTimer::singleShot(0, [answer] {
-        if (auto* window = qobject_cast<W*>(QApplication::activeModalWidget()))
-            answer(*window);
-        else
-            onNextModal<W>(answer);
-    });
-}
-
-QStringList soundNames()
-{
-    QStringList names;
-    for (const QString& line : testsupport::soundRecord().split('\n', Qt::SkipEmptyParts))
-        names << line.section('\t', 2, 2);
-    return names;
-}
-
-class HunchwordWindow : public ::testing::Test {
+class HunchwordWindow : public activitytest::ActivityWindowTest {
 protected:
     void SetUp() override
     {
-        tempFolder = testsupport::makeFolder("runtime-temp");
-        appFolder = testsupport::makeFolder("Activities");
-        const QString programDir = testsupport::programDir() + "/";
-        ASSERT_TRUE(QFile::copy(programDir + "Activities/06hunchword.cfg", appFolder + "06hunchword.cfg"));
-        userStore = testsupport::makeFolder("data") + "Users.dat";
-        ASSERT_TRUE(QFile::copy(programDir + "Dravolin.tpl", userStore));
-        QFile::setPermissions(userStore, QFile::ReadOwner | QFile::WriteOwner);
-        platform::ui::setEndFunction([this](int code) { endCodes.push_back(code); });
-        clock.setAutoAdvance(true);
+        ActivityWindowTest::SetUp();
+        clock.setAutoAdvance(true);  // every Wait is over at once
     }
-    void TearDown() override { platform::ui::setEndFunction({}); }
 
     void start(int count)
     {
-        launch = activitytest::writeLaunch(tempFolder, count, userStore);
         window = std::make_unique<frmHunchword>(RandomSource(7));
         for (platform::ui::Timer* timer : {window->Timer1(), window->Timer3(), window->TimerClock()})
             timer->setInterval(0);  // the test sends the ticks
-        onNextModal<frmInstructions>([](frmInstructions& instructions) { QTest::keyClick(&instructions, Qt::Key_Return); });
-        activity::ActivityEnvironment environment{tempFolder, appFolder, kActivityPid};
-        ASSERT_TRUE(window->Start_Activity({launch.studyListName}, environment));
+        ASSERT_TRUE(ActivityWindowTest::start(*window, count));
+    }
+    // The names of the sounds played so far (a phrase's recording has none).
+    static QStringList soundNames()
+    {
+        QStringList names;
+        for (const QString& line : soundLines())
+            names << line.section('\t', 2, 2);
+        return names;
     }
     int keyOf(const QString& letter) const { return static_cast<int>(window->game()->alphabet().indexOf(letter)) + 1; }
     void press(const QString& letter) { QTest::mouseClick(window->btnLetter(keyOf(letter)), Qt::LeftButton); }
 
-    platform::ui::TestClock clock{QDateTime(QDate(2024, 3, 4), QTime(15, 20, 0))};
-    platform::ui::MessageBoxRecorder boxes;
-    QString tempFolder, appFolder, userStore;
-    activitytest::Launch launch;
     std::unique_ptr<frmHunchword> window;
-    std::vector<int> endCodes;
 };
 
 }  // namespace
@@ -118,30 +78,18 @@ TEST_F(HunchwordWindow, TheLearnerSolvesThePhraseAndThePointsAreStored)
     const std::int64_t points = window->game()->points(Player::Learner);
     EXPECT_EQ(window->lblScore(1)->text(), QString::number(points));
 
-    QString heading, line2, answer;
-    QStringList rows;
-    onNextModal<frmMsg>([&](frmMsg& message) {
-        heading = message.lblMsg()->text();
-        line2 = message.lblmsg2()->text();
-        answer = message.lblAnswer()->text();
-        onNextModal<frmScores>([&](frmScores& scores) {
-            const QTreeWidgetItem* item = scores.ListView1()->topLevelItem(0);
-            if (item)
-                rows << item->text(1) + "|" + item->text(2) + (item->isSelected() ? "|*" : "");
-            QTest::mouseClick(scores.lblBegin(), Qt::LeftButton);
-            for (int tick = 0; scores.isVisible() && tick < 1000; ++tick)
-                emit scores.Timer1()->timeout();
-        });
-        QTest::mouseClick(message.lblOK(), Qt::LeftButton);
-    });
     for (int tick = 0; tick < kShowEndTick; ++tick)
         emit window->Timer1()->timeout();
     EXPECT_TRUE(soundNames().contains("bells"));
-    EXPECT_TRUE(testsupport::soundRecord().contains("~dvl46461.wav\tsync")) << "the phrase is heard after the show";
-    EXPECT_EQ(heading, "GAME OVER");
-    EXPECT_EQ(line2, "ANA DIAZ WINS!");
-    EXPECT_EQ(answer, QStringLiteral("Computer: 0\r\nAna Diaz: %1").arg(points));
-    EXPECT_EQ(rows, QStringList{QStringLiteral("Ana Diaz|%1|*").arg(points)});
+    EXPECT_TRUE(soundLines().contains("file\t" + copyPath(1) + "\tsync")) << "the phrase is heard after the show";
+    ASSERT_EQ(modals.messages.size(), 1u);
+    EXPECT_EQ(modals.messages[0].heading, "GAME OVER");
+    EXPECT_EQ(modals.messages[0].line2, "ANA DIAZ WINS!");
+    EXPECT_EQ(modals.messages[0].answer, QStringLiteral("Computer: 0\r\nAna Diaz: %1").arg(points));
+    ASSERT_EQ(modals.scores.size(), 1u);
+    ASSERT_EQ(modals.scores[0].rows.size(), 1u);
+    EXPECT_EQ(modals.scores[0].rows[0][2], QString::number(points));
+    EXPECT_EQ(modals.scores[0].selected, 0);
     EXPECT_EQ(endCodes, std::vector<int>{0});
 
     const auto stored = platform::Store::open(userStore, platform::OpenMode::ReadOnly)

@@ -2,6 +2,7 @@
 
 #include "activities/framework/windows/ShapeButton.h"
 #include "activities/framework/windows/frmMsg.h"
+#include "activities/framework/windows/WindowColours.h"
 #include "main/core/shared/Sound.h"
 #include "platform/ui/Colors.h"
 #include "platform/ui/PlaceControl.h"
@@ -48,13 +49,6 @@ QString tileStyle(const QColor& back, const QColor& text, int points)
         .arg(back.name(), text.name())
         .arg(points)
         .arg(points > 10 ? QStringLiteral("bold") : QStringLiteral("normal"));
-}
-
-void setTextColour(QWidget* widget, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
 }
 
 }  // namespace
@@ -148,20 +142,20 @@ void frmHunchword::createControls()
     placeControl(lblTurn_, "lblTurn", kTurnBanner);
     platform::ui::setFontPoints(lblTurn_, 14, true);
     lblTurn_->setAlignment(Qt::AlignCenter);
-    setTextColour(lblTurn_, Qt::white);
+    activity::setTextColour(lblTurn_, Qt::white);
 
     placeControl(imgClock_, "imgClock", kClock);
     imgClock_->setPixmap(platform::ui::pictureResource(QStringLiteral("clock.svg"), twipsToPixels(kClock.size())));
     placeControl(lblCounter_, "lblCounter", kClock);
     platform::ui::setFontPoints(lblCounter_, 48, true);
     lblCounter_->setAlignment(Qt::AlignCenter);
-    setTextColour(lblCounter_, QColor(0, 0, 128));
+    activity::setTextColour(lblCounter_, QColor(0, 0, 128));
     lblCounter_->setText(QString::number(kTurnSeconds));
 
     placeControl(lblPhrasesLeft_, "lblPhrasesLeft", kPhrasesLeft);
     platform::ui::setFontPoints(lblPhrasesLeft_, 9, false);
     lblPhrasesLeft_->setAlignment(Qt::AlignCenter);
-    setTextColour(lblPhrasesLeft_, QColor(0xe8, 0xee, 0xff));
+    activity::setTextColour(lblPhrasesLeft_, QColor(0xe8, 0xee, 0xff));
 }
 
 void frmHunchword::setUpActivity()
@@ -258,8 +252,8 @@ void frmHunchword::showScores()
         const int i = static_cast<int>(who);
         lblScore_[i]->setText(QString::number(game_->points(who)));
         const QColor colour = who == game_->player() ? kCurrentColour : kOtherColour;
-        setTextColour(lblScore_[i], colour);
-        setTextColour(lblPlayer_[i], colour);
+        activity::setTextColour(lblScore_[i], colour);
+        activity::setTextColour(lblPlayer_[i], colour);
     }
 }
 
