@@ -38,6 +38,21 @@ elapsed::TimeOfDay timeOfDayNow()
     return elapsed::TimeOfDay::fromTime(platform::ui::activeClock().now().time());
 }
 
+// The largest type from 12 points down to 7 in which the face's text fits the card.
+void fitFaceText(PlainLabel& face)
+{
+    const QRect inner = face.contentsRect().adjusted(face.margin(), face.margin(), -face.margin(), -face.margin());
+    int points = 12;
+    for (; points > 7; --points) {
+        QFont font = face.font();
+        font.setPointSize(points);
+        const QRect needed = QFontMetrics(font).boundingRect(inner, Qt::AlignCenter | Qt::TextWordWrap, face.text());
+        if (inner.contains(needed))
+            break;
+    }
+    platform::ui::setFontPoints(&face, points, true);
+}
+
 QPixmap icon(const QString& name, const QRect& twips)
 {
     return platform::ui::renderSvg(platform::ui::resourcePath(QStringLiteral("ICON"), name),
@@ -181,6 +196,7 @@ void frmTwinpick::New_Game()
         const Card& card = game_->card(index);
         const activity::ActivityPhrase& phrase = mPhrases[static_cast<std::size_t>(card.phrase)];
         lblCard(index)->setText(card.translation ? phrase.text2 : phrase.text1);
+        fitFaceText(*lblCard(index));
         imgCard(index)->setPictures(back);
         showCard(index);
     }

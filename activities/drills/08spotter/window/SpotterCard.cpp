@@ -36,6 +36,13 @@ SpotterCard::SpotterCard(QWidget* parent) : QAbstractButton(parent)
     setFont(font);
 }
 
+void SpotterCard::setCaption(const QString& caption)
+{
+    caption_ = caption;
+    setAccessibleName(caption.trimmed());
+    update();
+}
+
 QRect SpotterCard::faceRect() const { return localPixels(layout::kCard); }
 
 QSize SpotterCard::sizeHint() const { return platform::ui::twipsToPixels(widgetTwips().size()); }
@@ -61,7 +68,7 @@ void SpotterCard::paintEvent(QPaintEvent*)
     // The caption's first line is empty; the translation is drawn in the middle.
     painter.setPen(Qt::white);
     painter.setFont(font());
-    painter.drawText(face.adjusted(8, 4, -8, -4), Qt::AlignCenter | Qt::TextWordWrap, text().trimmed());
+    painter.drawText(face.adjusted(8, 4, -8, -4), Qt::AlignCenter | Qt::TextWordWrap, caption_.trimmed());
 }
 
 bool SpotterCard::hitButton(const QPoint& pos) const { return faceRect().contains(pos); }

@@ -17,6 +17,12 @@ class SpotterCard : public QAbstractButton {
 public:
     explicit SpotterCard(QWidget* parent = nullptr);
 
+    // The card's caption: an empty first line, then the translation. Kept apart
+    // from the button's text, so that an "&" in a phrase makes no shortcut; screen
+    // readers get the translation alone.
+    const QString& caption() const { return caption_; }
+    void setCaption(const QString& caption);
+
     // The face, in the widget's own pixels.
     QRect faceRect() const;
 
@@ -26,6 +32,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     bool hitButton(const QPoint& pos) const override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    QString caption_;
 };
 
 }  // namespace spotter

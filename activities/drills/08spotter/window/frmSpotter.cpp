@@ -126,8 +126,7 @@ void frmSpotter::Deal_Choices()
     for (int index = 0; index < game_->cardCount(); ++index) {
         const QString& translation = mPhrases[static_cast<std::size_t>(game_->phraseOnCard(index))].text2;
         SpotterCard* card = lblPhrase_[index];
-        card->setText(QStringLiteral("\n") + translation);
-        card->setAccessibleName(translation);
+        card->setCaption(QStringLiteral("\n") + translation);
     }
     Next_Target();
 }
