@@ -6,7 +6,6 @@
 #include "main/core/shared/TileBackground.h"
 #include "platform/ui/Clock.h"
 #include "platform/ui/PlainLabel.h"
-#include "platform/ui/Resources.h"
 #include "platform/ui/SvgPicture.h"
 #include "platform/ui/Timer.h"
 #include "platform/ui/Twips.h"
@@ -55,8 +54,7 @@ void fitFaceText(PlainLabel& face)
 
 QPixmap icon(const QString& name, const QRect& twips)
 {
-    return platform::ui::renderSvg(platform::ui::resourcePath(QStringLiteral("ICON"), name),
-                                   twipsToPixels(twips.size()));
+    return platform::ui::pictureResource(name, twipsToPixels(twips.size()));
 }
 
 }  // namespace
