@@ -1,6 +1,7 @@
 #include "activities/drills/03twinpick/window/frmTwinpick.h"
 
 #include "activities/drills/03twinpick/rules/TwinpickLayout.h"
+#include "activities/framework/windows/WindowColours.h"
 #include "activities/framework/windows/WindowLabels.h"
 #include "main/core/shared/Sound.h"
 #include "main/core/shared/TileBackground.h"
@@ -98,10 +99,8 @@ void frmTwinpick::createControls()
     lblElapsedTime_->setGeometry(twipsToPixels(kElapsedHeading));
     lblTimer_->setGeometry(twipsToPixels(kTimer));
     lblTimer_->setText(elapsed::ElapsedTime().text());
-    QPalette clockPalette = lblTimer_->palette();
-    clockPalette.setColor(QPalette::WindowText, Qt::white);
-    lblTimer_->setPalette(clockPalette);
-    lblElapsedTime_->setPalette(clockPalette);
+    activity::setTextColour(lblTimer_, Qt::white);
+    activity::setTextColour(lblElapsedTime_, Qt::white);
 
     createToggle(ImgSay_, "ImgSay", kSayToggle);
     createToggle(ImgSpeaker_, "ImgSpeaker", kEffectsToggle);
@@ -136,8 +135,8 @@ void frmTwinpick::createCard(int index, const QPoint& place)
     face->setAlignment(Qt::AlignCenter);
     face->setWordWrap(true);
     face->setMargin(6);
-    face->setStyleSheet(QStringLiteral(
-        "background-color: #fffdf6; color: #1f2d3a; border: 2px solid #d9cfa9; border-radius: 8px;"));
+    activity::setPanelLook(face, QColor(0xff, 0xfd, 0xf6), QColor(0xd9, 0xcf, 0xa9), 2, 8);
+    activity::setTextColour(face, QColor(0x1f, 0x2d, 0x3a));
     platform::ui::setFontPoints(face, 12, true);
     lblCard_.push_back(face);
 

@@ -1,6 +1,7 @@
 #include "activities/drills/08spotter/window/frmSpotter.h"
 
 #include "activities/drills/08spotter/rules/SpotterLayout.h"
+#include "activities/framework/windows/WindowColours.h"
 #include "activities/framework/windows/WindowLabels.h"
 #include "main/core/shared/Sound.h"
 #include "main/core/shared/TileBackground.h"
@@ -26,18 +27,11 @@ enum Caption {
 };
 }  // namespace row
 
-void setTextColour(QWidget* widget, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
-}
-
 QLabel* counterLabel(QWidget* parent, const char* name, const QRect& twips, const QColor& colour)
 {
     QLabel* label = activity::makeWindowLabel(parent, name, 20, true);
     label->setGeometry(twipsToPixels(twips));
-    setTextColour(label, colour);
+    activity::setTextColour(label, colour);
     return label;
 }
 
@@ -77,7 +71,7 @@ void frmSpotter::createControls()
     const std::array<QRect, 3> headings{kPercentHeading, kRightHeading, kWrongHeading};
     for (std::size_t k = 0; k < headings.size(); ++k) {
         lblCaption_[k]->setGeometry(twipsToPixels(headings[k]));
-        setTextColour(lblCaption_[k], platform::ui::qbColor(15));
+        activity::setTextColour(lblCaption_[k], platform::ui::qbColor(15));
     }
     lblWrong_->setText(QStringLiteral("0"));
     lblRight_->setText(QStringLiteral("0"));
