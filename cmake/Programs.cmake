@@ -1,24 +1,17 @@
-# dvl_add_gtest(<name> SOURCES <files...> LIBRARIES <targets...>)
+# dvl_add_gtest(<name> SOURCES <files...> LIBRARIES <targets...> [PREFIX <text>])
 # A GoogleTest executable run by ctest. Every test case runs in its own process
 # with HOME, XDG_* and TMPDIR pointed at a fresh folder, and DVL_PROGRAM_DIR and
 # DVL_SOURCE_DIR naming the built program folder and the sources (see tests/support).
+# PREFIX goes before every test name (tests that several programs share).
 function(dvl_add_gtest name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
+  cmake_parse_arguments(ARG "" "PREFIX" "SOURCES;LIBRARIES" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} dvl_testsupport)
   gtest_discover_tests(${name}
+    TEST_PREFIX "${ARG_PREFIX}"
     DISCOVERY_TIMEOUT 60
     PROPERTIES TIMEOUT 120
                ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
-endfunction()
-
-# dvl_add_activity_program(<program> <library>): the activity's executable, made
-# of main.cpp and its library, in the Activities folder of the program folder.
-function(dvl_add_activity_program program library)
-  add_executable(${program} main.cpp)
-  target_link_libraries(${program} PRIVATE ${library})
-  set_target_properties(${program} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${DVL_ACTIVITIES_DIR}")
-  install(TARGETS ${program} RUNTIME DESTINATION Lessondesk/Activities)
 endfunction()
 
 # dvl_add_subfolders([FIRST <folders...>]): adds every subfolder of the current

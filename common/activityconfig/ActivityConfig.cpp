@@ -1,6 +1,6 @@
 #include "common/activityconfig/ActivityConfig.h"
-
 #include "platform/store/Store.h"
+#include "platform/text/Excerpt.h"
 #include "common/schema/Schema.h"
 
 namespace activityconfig {
@@ -11,7 +11,7 @@ namespace {
 QString columnFor(const QString& language, const QString& prefix)
 {
     if (!schema::isCaptionColumn(language)) {
-        throw ConfigError(QStringLiteral("\"%1\" is not an interface language").arg(language));
+        throw ConfigError(QStringLiteral("\"%1\" is not an interface language").arg(platform::text::excerpt(language)));
     }
     return prefix + language;
 }

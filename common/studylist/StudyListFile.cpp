@@ -1,6 +1,7 @@
 #include "common/studylist/StudyListFile.h"
 
 #include "common/studylist/AtomicFile.h"
+#include "platform/text/Excerpt.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -112,7 +113,7 @@ ReadResult read(const QString& path)
     const int count = leadingCount(header(8));
     if (count < 1 || count > kMaxPhrases)
         return {std::nullopt, QStringLiteral("The study list %1 counts %2 phrases; it must hold 1 to %3.")
-                                  .arg(path, header(8))
+                                  .arg(path, platform::text::excerpt(header(8)))
                                   .arg(kMaxPhrases)};
 
     for (int number = 1; number <= count; ++number) {

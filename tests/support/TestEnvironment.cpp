@@ -4,6 +4,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cstdio>
+#include <unistd.h>
+
 namespace testsupport {
 
 QString sandboxDir() { return qEnvironmentVariable("DVL_TEST_SANDBOX"); }
@@ -42,5 +45,21 @@ QString soundRecord() { return QString::fromUtf8(readFile(soundRecordFile())); }
 QString programDir() { return qEnvironmentVariable("DVL_PROGRAM_DIR"); }
 
 QString sourceDir() { return qEnvironmentVariable("DVL_SOURCE_DIR"); }
+
+QString captureStderr(const std::function<void()>& act)
+{
+    const QString path = makeFolder("stderr") + "captured.txt";
+    std::fflush(stderr);
+    const int saved = ::dup(STDERR_FILENO);
+    FILE* capture = std::fopen(path.toLocal8Bit().constData(), "w");
+    if (saved < 0 || !capture) qFatal("cannot capture the standard error stream");
+    ::dup2(::fileno(capture), STDERR_FILENO);
+    act();
+    std::fflush(stderr);
+    ::dup2(saved, STDERR_FILENO);
+    ::close(saved);
+    std::fclose(capture);
+    return QString::fromUtf8(readFile(path));
+}
 
 }  // namespace testsupport

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace testsupport {
 
 // The fresh folder this test process got as its HOME (ends without "/").
@@ -28,5 +30,9 @@ QString soundRecord();
 // DVL_SOURCE_DIR; both end without "/").
 QString programDir();
 QString sourceDir();
+
+// Runs act and returns what it wrote to the standard error stream (which is
+// the stream's own again afterwards).
+QString captureStderr(const std::function<void()>& act);
 
 }  // namespace testsupport

@@ -2,14 +2,19 @@
 
 #include "common/activityconfig/ActivityConfig.h"
 #include "common/studylist/HandoffFiles.h"
+#include "common/studylist/StudyListFile.h"
 #include "platform/store/Store.h"
 #include "common/schema/Schema.h"
+
+#include "TestEnvironment.h"
 
 #include <QDataStream>
 #include <QImage>
 #include <QDir>
 #include <QFile>
 #include <QIODevice>
+
+#include <stdexcept>
 
 namespace activitytest {
 
@@ -56,6 +61,16 @@ QByteArray tinyWav(int slot)
     return wav;
 }
 
+namespace {
+
+void writeStudyList(const Launch& launch)
+{
+    if (!studylist::write(launch.studyListPath, launch.list).ok())
+        throw std::runtime_error("the study list could not be written to " + launch.studyListPath.toStdString());
+}
+
+}  // namespace
+
 Launch writeLaunch(const QString& tempFolder, int phraseCount, const QString& userStorePath,
                    const std::set<int>& silentSlots, const QString& interfaceLanguage)
 {
@@ -80,8 +95,26 @@ Launch writeLaunch(const QString& tempFolder, int phraseCount, const QString& us
     }
     launch.studyListName = studylist::studyListFileName(kMainPid);
     launch.studyListPath = tempFolder + launch.studyListName;
-    studylist::write(launch.studyListPath, list);
+    writeStudyList(launch);
     return launch;
+}
+
+Launch writeLaunch(const QString& tempFolder, const QStringList& phrases, const QString& userStorePath)
+{
+    Launch launch = writeLaunch(tempFolder, static_cast<int>(phrases.size()), userStorePath);
+    for (qsizetype i = 0; i < phrases.size(); ++i) launch.list.phrases[static_cast<std::size_t>(i)].phrase = phrases[i];
+    writeStudyList(launch);
+    return launch;
+}
+
+QString makeUserStore(const QString& folder)
+{
+    const QString path = folder + QStringLiteral("Users.dat");
+    QFile::remove(path);
+    if (!QFile::copy(testsupport::programDir() + QStringLiteral("/Dravolin.tpl"), path))
+        throw std::runtime_error("the built template could not be copied to " + path.toStdString());
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    return path;
 }
 
 QStringList shippedConfigStoreProblems(const QString& storePath, int lastRow)

@@ -1,8 +1,8 @@
 #pragma once
 
 // What tests of an activity need to start it as the main program does: a
-// configuration store beside the program and the main program's study list and
-// phrase sounds in the temporary folder, written by the real writer.
+// configuration store beside the program, a user store, and the main program's
+// study list and phrase sounds in the temporary folder, written by the real writer.
 #include "common/studylist/StudyList.h"
 
 #include <QByteArray>
@@ -39,6 +39,12 @@ struct Launch {
 // no sound file. Phrases hold commas and quotes-free text, the subject "Colours".
 Launch writeLaunch(const QString& tempFolder, int phraseCount, const QString& userStorePath,
                    const std::set<int>& silentSlots = {}, const QString& interfaceLanguage = "English");
+
+// The same launch with these phrase texts in place of "phrase i".
+Launch writeLaunch(const QString& tempFolder, const QStringList& phrases, const QString& userStorePath);
+
+// "Users.dat" in folder, made from the built template as the main program makes it.
+QString makeUserStore(const QString& folder);
 
 // What is wrong with a shipped configuration store, one line per fault (none
 // when it is sound): in English and in Spanish, every caption row from 2 to

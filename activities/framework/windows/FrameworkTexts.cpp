@@ -24,12 +24,12 @@ QString studyListRefusedText(const QString& reason)
         .arg(reason);
 }
 
-QString scoreNotStoredText(const QString& interfaceLanguage, const QString& reason)
+QString scoreNotStoredText(const QString& interfaceLanguage)
 {
     if (interfaceLanguage == QLatin1String("Spanish")) {
-        return QStringLiteral("No se pudo guardar tu resultado (%1).").arg(reason);
+        return QStringLiteral("Lo sentimos, no se pudo guardar tu resultado.");
     }
-    return QStringLiteral("Your result could not be stored (%1).").arg(reason);
+    return QStringLiteral("Sorry, your result could not be saved.");
 }
 
 }  // namespace activity

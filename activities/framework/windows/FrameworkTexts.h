@@ -16,7 +16,9 @@ QString olderVersionText(const QString& activityName = {});
 // the text is built in, in both interface languages).
 QString studyListRefusedText(const QString& reason);
 
-// A score that could not be stored because the user store failed.
-QString scoreNotStoredText(const QString& interfaceLanguage, const QString& reason);
+// A score that could not be stored because the user store failed, as the
+// learner reads it: a plain sentence in the interface language (the technical
+// reason is for the error stream, not for the learner).
+QString scoreNotStoredText(const QString& interfaceLanguage);
 
 }  // namespace activity

@@ -8,6 +8,7 @@
 
 #include <QFileInfo>
 
+#include <cstdio>
 #include <functional>
 #include <stdexcept>
 
@@ -27,7 +28,10 @@ SaveScoreResult saveAndShow(const ScoreRequest& request, ScoreVariant variant, c
         const scores::ScoreEntry entry{request.userName, request.subject, request.activity};
         outcome = save(store, entry, [] { return platform::ui::activeClock().now(); });
     } catch (const std::exception& error) {
-        platform::ui::showMessage(scoreNotStoredText(request.interfaceLanguage, QString::fromUtf8(error.what())),
+        // The learner reads a plain sentence; what went wrong in the store goes to stderr.
+        std::fprintf(stderr, "%s: the score could not be stored in %s: %s\n", qPrintable(request.activity),
+                     qPrintable(request.userStorePath), error.what());
+        platform::ui::showMessage(scoreNotStoredText(request.interfaceLanguage),
                                   platform::ui::MessageIcon::Exclamation, platform::ui::MessageButtons::Ok,
                                   request.activity);
         return SaveScoreResult::StoreFailed;

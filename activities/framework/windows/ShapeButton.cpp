@@ -1,8 +1,10 @@
 #include "activities/framework/windows/ShapeButton.h"
 
+#include "activities/framework/windows/ButtonCaption.h"
 #include "activities/framework/windows/FrameworkPictures.h"
 #include "platform/ui/Colors.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -13,10 +15,44 @@ namespace {
 
 constexpr int kActiveTitleBar = 2;  // system colour index of the active title bar
 
+// What screen readers see of a ShapeButton: a button named by its caption
+// without line breaks, that their press action clicks.
+class ShapeButtonAccessible : public QAccessibleWidget {
+public:
+    explicit ShapeButtonAccessible(ShapeButton* button) : QAccessibleWidget(button, QAccessible::Button) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return spokenCaption(button()->text());
+        return QAccessibleWidget::text(kind);
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction() && button()->isEnabled()) button()->click();
+    }
+
+private:
+    ShapeButton* button() const { return static_cast<ShapeButton*>(widget()); }
+};
+
+QAccessibleInterface* shapeButtonAccessible(const QString& className, QObject* object)
+{
+    auto* button = qobject_cast<ShapeButton*>(object);
+    if (className == QLatin1String("activity::ShapeButton") && button) return new ShapeButtonAccessible(button);
+    return nullptr;
+}
+
 }  // namespace
 
 ShapeButton::ShapeButton(QWidget* parent) : QAbstractButton(parent)
 {
+    static const bool accessibleInstalled = [] {
+        QAccessible::installFactory(shapeButtonAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessibleInstalled);
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
     QFont bold = font();
@@ -73,6 +109,17 @@ void ShapeButton::mouseReleaseEvent(QMouseEvent* event)
     playClick();
     update();
     QAbstractButton::mouseReleaseEvent(event);
+}
+
+void ShapeButton::keyPressEvent(QKeyEvent* event)
+{
+    // Enter presses it as Space does (QAbstractButton handles Space itself).
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+        playClick();
+        click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }
 
 }  // namespace activity

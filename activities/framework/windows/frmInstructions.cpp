@@ -1,5 +1,6 @@
 #include "activities/framework/windows/frmInstructions.h"
 
+#include "activities/framework/windows/ButtonCaption.h"
 #include "activities/framework/windows/FrameworkPictures.h"
 #include "activities/framework/windows/WindowLabels.h"
 #include "platform/ui/PictureButton.h"
@@ -43,7 +44,8 @@ frmInstructions::frmInstructions(QWidget* parent)
     lblbody_->setStyleSheet(QStringLiteral("color: #1f2a33;"));
 
     imgButton_->setObjectName(QStringLiteral("imgButton"));
-    imgButton_->setFocusPolicy(Qt::NoFocus);
+    // Tab reaches it; Space presses it, and Enter starts the game from anywhere in the window.
+    imgButton_->setFocusPolicy(Qt::StrongFocus);
     const QSize buttonSize = twipsToPixels(QSize(kButtonWidthTwips, kButtonHeightTwips));
     imgButton_->setPictures(activity::playButtonPicture(false, buttonSize), {},
                             activity::playButtonPicture(true, buttonSize));
@@ -64,7 +66,7 @@ void frmInstructions::setTexts(const QString& windowCaption, const QString& butt
 {
     setWindowTitle(windowCaption);
     lblButton_->setText(buttonText);
-    imgButton_->setAccessibleName(buttonText);
+    imgButton_->setAccessibleName(activity::spokenCaption(buttonText));
     lblTitle_->setText(title);
     lblbody_->setText(body);
 }
@@ -72,6 +74,7 @@ void frmInstructions::setTexts(const QString& windowCaption, const QString& butt
 void frmInstructions::showModal()
 {
     setWindowModality(Qt::ApplicationModal);
+    imgButton_->setFocus();
     exec();
 }
 

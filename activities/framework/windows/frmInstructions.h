@@ -12,7 +12,8 @@ class PictureButton;
 // a PLAY picture button. Pressing the picture (or its text) shows the pressed
 // picture, moves the text 20 twips down and plays "CLICK"; releasing shows the
 // picture at rest, moves the text back and plays "CLICK"; the click closes the
-// window. Enter plays "CLICK" and closes it as well. The caller sets every text
+// window. The picture takes focus with Tab and Space presses it; Enter plays
+// "CLICK" and closes the window as well. The caller sets every text
 // before showing it; until then the labels are empty.
 class frmInstructions : public activity::FrameworkDialog {
     Q_OBJECT

@@ -79,6 +79,7 @@ TEST(ActivityConfig, RefusesWhatCannotBeReadWithADescription)
         {"unknown language", good, "French"},
         {"column name taken from data", good, "English FROM tblCaptions; --"},
         {"empty language", good, ""},
+        {"a language line of a million letters", good, QString(1'000'000, QChar('E'))},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -87,6 +88,7 @@ TEST(ActivityConfig, RefusesWhatCannotBeReadWithADescription)
             ADD_FAILURE() << "read";
         } catch (const ConfigError& error) {
             EXPECT_FALSE(error.text().isEmpty());
+            EXPECT_LT(error.text().size(), 400) << "a message quotes only the start of a value";
         }
     }
     EXPECT_TRUE(QFileInfo::exists(notAStore));  // a store that cannot be read is never deleted

@@ -193,6 +193,16 @@ TEST(StudyListFile, CountOutsideOneToTenIsRefused)
     }
 }
 
+TEST(StudyListFile, AHugeCountLineIsRefusedQuotingOnlyItsStart)
+{
+    QStringList lines = threePhraseLines();
+    lines[7] = QString(10'000'000, QChar('9'));
+    const ReadResult result = read(writeLines(lines));
+    ASSERT_FALSE(result.ok());
+    EXPECT_TRUE(result.error.contains("9999999999...")) << result.error.left(300).toStdString();
+    EXPECT_LT(result.error.size(), 300) << "the message quotes a few dozen characters of the line";
+}
+
 TEST(StudyListFile, WriterRefusesNoPhrasesOrMoreThanTen)
 {
     for (int count : {0, 11}) {

@@ -10,8 +10,11 @@ inline constexpr int kFormWidth = 10200;
 inline constexpr int kMargin = 480;
 
 inline constexpr int kSubjectTop = 300;
+inline constexpr int kSubjectHeight = 540;
 inline constexpr int kInstructionsTop = 900;
+inline constexpr int kInstructionsHeight = 420;
 inline constexpr int kHearAgainTop = 1380;
+inline constexpr int kHearAgainHeight = 420;
 
 inline constexpr int kChoiceLeft = kMargin;
 inline constexpr int kChoiceTop = 2040;
@@ -22,7 +25,9 @@ inline constexpr int kChoiceHeight = 540;
 inline constexpr int kSideLeft = kChoiceLeft + kChoiceWidth + 360;
 inline constexpr int kSideWidth = kFormWidth - kSideLeft - kMargin;
 inline constexpr int kElapsedTop = kChoiceTop;
-inline constexpr int kTimerTop = kElapsedTop + 360;
+inline constexpr int kElapsedHeight = 360;
+inline constexpr int kTimerTop = kElapsedTop + kElapsedHeight;
+inline constexpr int kTimerHeight = 660;
 inline constexpr int kPhrasesLeftTop = kTimerTop + 720;
 inline constexpr int kPhrasesLeftHeight = 600;  // two lines
 inline constexpr int kSideBottom = kPhrasesLeftTop + kPhrasesLeftHeight;

@@ -3,26 +3,16 @@
 // the built template, and the end of the program observed.
 #include "activities/drills/02studybook/rules/StudybookLayout.h"
 #include "activities/drills/02studybook/window/frmStudybook.h"
-#include "common/studylist/HandoffFiles.h"
-#include "activities/framework/testkit/ActivityTestKit.h"
-#include "activities/framework/windows/ShapeButton.h"
-#include "activities/framework/windows/frmInstructions.h"
+#include "activities/framework/testkit/ActivityWindowTest.h"
 #include "activities/framework/windows/frmMsg.h"
-#include "activities/framework/windows/frmScores.h"
 #include "platform/store/Store.h"
-#include "platform/ui/EndProgram.h"
-#include "platform/ui/MessageBoxRecorder.h"
-#include "platform/ui/TestClock.h"
 #include "platform/ui/Timer.h"
 #include "platform/ui/Twips.h"
 
 #include "TestEnvironment.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QTest>
-#include <QTimer>
-#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -30,63 +20,16 @@ using namespace studybook;
 
 namespace {
 
-constexpr std::int64_t kActivityPid = 4242;
-
-// Answers the next modal window of type W when it shows: inspect reads it,
-// then the window is closed as the learner would close it.
-template <class W>
-void whenShown(std::function<void(W&)> inspect)
-{
-    QTimer::singleShot(0, [inspect] {
-        auto* window = qobject_cast<W*>(QApplication::activeModalWidget());
-        ASSERT_NE(window, nullptr) << "expected a " << W::staticMetaObject.className();
-        inspect(*window);
-    });
-}
-
-void pressOk(frmMsg& message) { QTest::mouseClick(message.lblOK(), Qt::LeftButton); }
-
-void closeScores(frmScores& scores)
-{
-    QTest::mouseClick(scores.lblBegin(), Qt::LeftButton);
-    for (int tick = 0; scores.isVisible() && tick < 1000; ++tick)
-        emit scores.Timer1()->timeout();
-}
-
-QStringList soundLines()
-{
-    const QString text = testsupport::soundRecord();
-    return text.split('\n', Qt::SkipEmptyParts);
-}
-
-class StudybookWindow : public ::testing::Test {
+class StudybookWindow : public activitytest::ActivityWindowTest {
 protected:
-    void SetUp() override
-    {
-        tempFolder = testsupport::makeFolder("runtime-temp");
-        appFolder = testsupport::makeFolder("Activities");
-        const QString programDir = testsupport::programDir() + "/";
-        ASSERT_TRUE(QFile::copy(programDir + "Activities/02studybook.cfg", appFolder + "02studybook.cfg"));
-        userStore = testsupport::makeFolder("data") + "Users.dat";
-        ASSERT_TRUE(QFile::copy(programDir + "Dravolin.tpl", userStore));
-        QFile::setPermissions(userStore, QFile::ReadOwner | QFile::WriteOwner);
-        platform::ui::setEndFunction([this](int code) { endCodes.push_back(code); });
-    }
-    void TearDown() override { platform::ui::setEndFunction({}); }
-
     // Starts the window on a launch of `count` phrases; the timers are left to
     // the test (an interval of 0 never fires), which sends their ticks itself.
     void start(int count)
     {
-        launch = activitytest::writeLaunch(tempFolder, count, userStore);
         window = std::make_unique<frmStudybook>(RandomSource(3));
         window->Timer3()->setInterval(0);
         window->timTimer()->setInterval(0);
-        whenShown<frmInstructions>([](frmInstructions& instructions) {
-            QTest::keyClick(&instructions, Qt::Key_Return);
-        });
-        activity::ActivityEnvironment environment{tempFolder, appFolder, kActivityPid};
-        ASSERT_TRUE(window->Start_Activity({launch.studyListName}, environment));
+        ASSERT_TRUE(ActivityWindowTest::start(*window, count));
     }
 
     void shuffle()
@@ -105,14 +48,8 @@ protected:
         return -1;
     }
     void click(int index) { QTest::mouseClick(window->lblPhrase(index), Qt::LeftButton); }
-    QString copyPath(int slot) const { return tempFolder + studylist::soundFileName(kActivityPid, slot); }
 
-    platform::ui::TestClock clock{QDateTime(QDate(2024, 6, 3), QTime(9, 30, 0))};
-    platform::ui::MessageBoxRecorder boxes;
-    QString tempFolder, appFolder, userStore;
-    activitytest::Launch launch;
     std::unique_ptr<frmStudybook> window;
-    std::vector<int> endCodes;
 };
 
 }  // namespace
@@ -150,17 +87,11 @@ TEST_F(StudybookWindow, PlayedFromTheInstructionWindowToTheStoredTime)
     EXPECT_EQ(soundLines().last(), "file\t" + copyPath(1) + "\tsync");
 
     // A wrong pick: the right translation in the message, then back to phrase 1.
-    QString heading, line2, answer;
-    whenShown<frmMsg>([&](frmMsg& message) {
-        heading = message.lblMsg()->text();
-        line2 = message.lblmsg2()->text();
-        answer = message.lblAnswer()->text();
-        pressOk(message);
-    });
     click(labelShowing("translation 2"));
-    EXPECT_EQ(heading, "Sorry, that is not right.");
-    EXPECT_EQ(line2, "The right answer is:");
-    EXPECT_EQ(answer, "translation 1");
+    ASSERT_EQ(modals.messages.size(), 1u);
+    EXPECT_EQ(modals.messages[0].heading, "Sorry, that is not right.");
+    EXPECT_EQ(modals.messages[0].line2, "The right answer is:");
+    EXPECT_EQ(modals.messages[0].answer, "translation 1");
     EXPECT_TRUE(soundLines().join("\n").contains("Buzzer"));
     EXPECT_EQ(window->lblPhrasesLeft()->text(), "2 left to answer");
 
@@ -173,25 +104,15 @@ TEST_F(StudybookWindow, PlayedFromTheInstructionWindowToTheStoredTime)
 
     // The finish: the clock stops at the last right pick and that time is stored.
     clock.advance(8600);
-    QString finishHeading, finishAnswer, top10;
-    QStringList rows;
-    whenShown<frmMsg>([&](frmMsg& message) {
-        finishHeading = message.lblMsg()->text();
-        finishAnswer = message.lblAnswer()->text();
-        whenShown<frmScores>([&](frmScores& scores) {
-            top10 = scores.lblTop10()->text();
-            const QTreeWidgetItem* item = scores.ListView1()->topLevelItem(0);
-            if (item)
-                rows << item->text(1) + "|" + item->text(2) + (item->isSelected() ? "|*" : "");
-            closeScores(scores);
-        });
-        pressOk(message);
-    });
     click(labelShowing("translation 2"));
-    EXPECT_EQ(finishHeading, "Well done!");
-    EXPECT_EQ(finishAnswer, "\nEvery phrase right!");
-    EXPECT_EQ(top10, "Top 10 times");
-    EXPECT_EQ(rows, QStringList{"Ana Diaz|00:00:12|*"});
+    ASSERT_EQ(modals.messages.size(), 2u);
+    EXPECT_EQ(modals.messages[1].heading, "Well done!");
+    EXPECT_EQ(modals.messages[1].answer, "\nEvery phrase right!");
+    ASSERT_EQ(modals.scores.size(), 1u);
+    EXPECT_EQ(modals.scores[0].top10, "Top 10 times");
+    ASSERT_EQ(modals.scores[0].rows.size(), 1u);
+    EXPECT_EQ(modals.scores[0].rows[0].mid(1, 2), QStringList({"Ana Diaz", "00:00:12"}));
+    EXPECT_EQ(modals.scores[0].selected, 0);
     EXPECT_EQ(window->lblTimer()->text(), "00:00:12");
     EXPECT_FALSE(window->timTimer()->isEnabled());
     EXPECT_EQ(endCodes, std::vector<int>{0});
@@ -221,14 +142,12 @@ TEST_F(StudybookWindow, APickDuringTheFirstShuffleStopsItBeforeTheMessage)
     emit window->Timer3()->timeout();  // the shuffle sound has started
     const qsizetype before = soundLines().size();
     bool shuffleStopped = false;
-    whenShown<frmMsg>([&](frmMsg& message) {
+    modals.onMessage = [&](frmMsg&) {
         shuffleStopped = !window->Timer3()->isEnabled();
         // Ticks that were already due change nothing: no deal, no phrase past the end.
         for (int tick = 0; tick < kShuffleTicks; ++tick)
             emit window->Timer3()->timeout();
-        whenShown<frmScores>(closeScores);
-        pressOk(message);
-    });
+    };
     click(0);  // one phrase: every label shows its translation
     EXPECT_TRUE(shuffleStopped);
     const QStringList after = soundLines().mid(before);

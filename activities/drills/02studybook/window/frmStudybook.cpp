@@ -5,6 +5,7 @@
 #include "activities/drills/02studybook/window/StudybookPictures.h"
 #include "activities/framework/windows/CenterForm.h"
 #include "activities/framework/windows/ShapeButton.h"
+#include "activities/framework/windows/WindowColours.h"
 #include "activities/framework/windows/WindowLabels.h"
 #include "activities/framework/windows/frmMsg.h"
 #include "main/core/shared/Sound.h"
@@ -40,13 +41,6 @@ enum Caption {
 elapsed::TimeOfDay timeOfDayNow()
 {
     return elapsed::TimeOfDay::fromTime(platform::ui::activeClock().now().time());
-}
-
-void setTextColor(QWidget* widget, const QColor& color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, color);
-    widget->setPalette(palette);
 }
 
 }  // namespace
@@ -88,8 +82,8 @@ frmStudybook::~frmStudybook() = default;
 void frmStudybook::createControls()
 {
     using namespace layout;
-    lblSubject_->setGeometry(twipsToPixels(QRect(kMargin, kSubjectTop, kFormWidth - 2 * kMargin, 540)));
-    lblInstructions_->setGeometry(twipsToPixels(QRect(kMargin, kInstructionsTop, kFormWidth - 2 * kMargin, 420)));
+    lblSubject_->setGeometry(twipsToPixels(QRect(kMargin, kSubjectTop, kFormWidth - 2 * kMargin, kSubjectHeight)));
+    lblInstructions_->setGeometry(twipsToPixels(QRect(kMargin, kInstructionsTop, kFormWidth - 2 * kMargin, kInstructionsHeight)));
     lblInstructions_->setWordWrap(true);
 
     lblHearAgain_->setObjectName(QStringLiteral("lblHearAgain"));
@@ -97,8 +91,8 @@ void frmStudybook::createControls()
     hearFont.setPointSize(kHearAgainPoints);
     hearFont.setUnderline(true);
     lblHearAgain_->setFont(hearFont);
-    setTextColor(lblHearAgain_, QColor(0x1a, 0x4f, 0x9c));
-    lblHearAgain_->setGeometry(twipsToPixels(QRect(kMargin, kHearAgainTop, kChoiceWidth, 420)));
+    activity::setTextColour(lblHearAgain_, QColor(0x1a, 0x4f, 0x9c));
+    lblHearAgain_->setGeometry(twipsToPixels(QRect(kMargin, kHearAgainTop, kChoiceWidth, kHearAgainHeight)));
     connect(lblHearAgain_, &ClickLabel::clicked, this, &frmStudybook::lblHearAgain_Click);
     connect(lblHearAgain_, &ClickLabel::pressed, this, [this] { lblHearAgain_Press(true); });
     connect(lblHearAgain_, &ClickLabel::released, this, [this] { lblHearAgain_Press(false); });
@@ -115,13 +109,13 @@ void frmStudybook::createControls()
     first->setFont(choiceFont);
     first->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     first->setGeometry(twipsToPixels(QRect(kChoiceLeft, choiceTop(0), kChoiceWidth, kChoiceHeight)));
-    setTextColor(first, platform::ui::qbColor(kRestColor));
+    activity::setTextColour(first, platform::ui::qbColor(kRestColor));
     connectChoice(0);
 
-    lblElapsedTime_->setGeometry(twipsToPixels(QRect(kSideLeft, kElapsedTop, kSideWidth, 360)));
-    lblTimer_->setGeometry(twipsToPixels(QRect(kSideLeft, kTimerTop, kSideWidth, 660)));
+    lblElapsedTime_->setGeometry(twipsToPixels(QRect(kSideLeft, kElapsedTop, kSideWidth, kElapsedHeight)));
+    lblTimer_->setGeometry(twipsToPixels(QRect(kSideLeft, kTimerTop, kSideWidth, kTimerHeight)));
     lblTimer_->setText(elapsed::ElapsedTime().text());
-    setTextColor(lblTimer_, QColor(0x1d, 0x4f, 0x7a));
+    activity::setTextColour(lblTimer_, QColor(0x1d, 0x4f, 0x7a));
     lblPhrasesLeft_->setGeometry(twipsToPixels(QRect(kSideLeft, kPhrasesLeftTop, kSideWidth, kPhrasesLeftHeight)));
     lblPhrasesLeft_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblPhrasesLeft_->setWordWrap(true);
@@ -308,7 +302,7 @@ void frmStudybook::showChoices()
         if (!label)
             continue;
         label->setText(labels[static_cast<std::size_t>(index)].text);
-        setTextColor(label, platform::ui::qbColor(labels[static_cast<std::size_t>(index)].color));
+        activity::setTextColour(label, platform::ui::qbColor(labels[static_cast<std::size_t>(index)].color));
     }
 }
 
@@ -316,7 +310,7 @@ void frmStudybook::showHover(const HoverChange& change)
 {
     for (int index : {change.rested, change.hovered}) {
         if (ClickLabel* label = index >= 0 ? lblPhrase_[index] : nullptr)
-            setTextColor(label, platform::ui::qbColor(game_->labels()[static_cast<std::size_t>(index)].color));
+            activity::setTextColour(label, platform::ui::qbColor(game_->labels()[static_cast<std::size_t>(index)].color));
     }
 }
 

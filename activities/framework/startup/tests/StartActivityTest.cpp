@@ -4,6 +4,7 @@
 
 #include "common/studylist/HandoffFiles.h"
 #include "activities/framework/testkit/ActivityTestKit.h"
+#include "activities/framework/testkit/ModalDriver.h"
 #include "activities/framework/windows/FrameworkTexts.h"
 #include "activities/framework/windows/frmInstructions.h"
 #include "activities/framework/windows/frmScores.h"
@@ -15,10 +16,8 @@
 
 #include "TestEnvironment.h"
 
-#include <QApplication>
 #include <QFileInfo>
 #include <QLabel>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -35,7 +34,6 @@ public:
     using ActivityWindow::ending;
     QStringList calls;
     bool passOwnCheck = true;
-    QStringList instructionTexts;  // caption, button, title, body as shown
 
 protected:
     void afterStudyList() override { calls << "afterStudyList"; }
@@ -50,13 +48,6 @@ protected:
     void runInstructions() override
     {
         calls << "instructions";
-        QTimer::singleShot(0, [this] {
-            auto* window = qobject_cast<frmInstructions*>(QApplication::activeModalWidget());
-            ASSERT_NE(window, nullptr);
-            instructionTexts = {window->windowTitle(), window->lblButton()->text(), window->lblTitle()->text(),
-                                window->lblbody()->text()};
-            window->accept();
-        });
         ActivityWindow::runInstructions();
     }
 };
@@ -80,6 +71,7 @@ protected:
     activity::ActivitySetup setup;
     std::vector<int> endCodes;
     platform::ui::MessageBoxRecorder boxes;
+    activitytest::ModalDriver modals;
 };
 
 }  // namespace
@@ -90,12 +82,15 @@ TEST_F(StartActivity, RunsTheCommonSequenceAndHandsOverToTheGame)
     const auto launch = activitytest::writeLaunch(environment.tempFolder, 3, "/data/Users.dat", {2});
 
     ProbeActivity window(setup);
+    QString instructionCaption;
+    modals.onInstructions = [&](frmInstructions& instructions) { instructionCaption = instructions.windowTitle(); };
     ASSERT_TRUE(window.Start_Activity({launch.studyListName}, environment));
 
     EXPECT_EQ(window.calls, QStringList({"afterStudyList", "afterCaptions",
                                          "setUp:Lessondesk French - caption 2 " DVL_TEST_VERSION, "beforeInstructions:1",
                                          "instructions", "startGame"}));
-    EXPECT_EQ(window.instructionTexts, QStringList({"caption 13", "caption 14", "caption 2", "caption 3"}));
+    EXPECT_EQ(instructionCaption, "caption 13");
+    EXPECT_EQ(modals.instructions, QStringList({"caption 2", "caption 3", "caption 14"}));
     EXPECT_TRUE(endCodes.empty());
     EXPECT_TRUE(boxes.shown().empty());
 
@@ -143,8 +138,12 @@ TEST_F(StartActivity, AStudyListThatCannotBeReadEndsWithItsOwnMessageAndNoCopies
     const QString tooMany = testsupport::writeFile(
         environment.tempFolder + "~dvl9.txt",
         "1\r\ndvlfre\r\nT\r\nEnglish\r\nFrench\r\nA B\r\nS\r\n11\r\n/u\r\nEMPTY\r\nEMPTY\r\nEMPTY\r\nEMPTY\r\nEMPTY\r\n0\r\n");
+    QByteArray hugeCount = testsupport::readFile(launch.studyListPath);
+    hugeCount.replace("\r\n2\r\n", "\r\n" + QByteArray(10'000'000, '9') + "\r\n");
+    testsupport::writeFile(environment.tempFolder + "~dvl10.txt", hugeCount);
     const std::vector<std::pair<const char*, QString>> cases{
         {"missing", "~dvl4444.txt"},
+        {"a count line of ten million digits", "~dvl10.txt"},
         {"only blanks", "   "},
         {"count outside 1 to 10", "~dvl9.txt"},
         {"outside the folder", "../" + launch.studyListName},
@@ -158,7 +157,8 @@ TEST_F(StartActivity, AStudyListThatCannotBeReadEndsWithItsOwnMessageAndNoCopies
         EXPECT_EQ(endCodes, std::vector<int>{1});
         ASSERT_EQ(boxes.shown().size(), before + 1);
         const QString text = boxes.shown().back().text;
-        EXPECT_TRUE(text.startsWith("This activity cannot start")) << text.toStdString();
+        EXPECT_TRUE(text.startsWith("This activity cannot start")) << text.left(300).toStdString();
+        EXPECT_LT(text.size(), 600) << "values are quoted in part only";
         EXPECT_NE(text, activity::olderVersionText());
         EXPECT_TRUE(window.calls.isEmpty());
         EXPECT_FALSE(QFileInfo::exists(copyPath(1)));
@@ -226,14 +226,12 @@ TEST_F(StartActivity, AScoreIsKeptShownAndEndsTheActivity)
 
     QStringList shown;
     bool endingWhileShown = false;
-    QTimer::singleShot(0, [&] {
-        auto* scores = qobject_cast<frmScores*>(QApplication::activeModalWidget());
-        ASSERT_NE(scores, nullptr);
+    modals.onScores = [&](frmScores& scores) {
         endingWhileShown = window.ending();
-        for (auto* label : scores->findChildren<QLabel*>()) shown << label->text();
-        scores->close();  // the close box slides the window out as OK does
-        for (int tick = 0; scores->isVisible() && tick < 1000; ++tick) emit scores->Timer1()->timeout();
-    });
+        for (auto* label : scores.findChildren<QLabel*>()) shown << label->text();
+        scores.close();  // the close box slides the window out as OK does
+        for (int tick = 0; scores.isVisible() && tick < 1000; ++tick) emit scores.Timer1()->timeout();
+    };
     EXPECT_FALSE(window.ending());
     window.saveNumberScore(80, 8, 7, "%");
     EXPECT_EQ(endCodes, std::vector<int>{0});

@@ -4,6 +4,7 @@
 
 #include "activities/framework/windows/ShapeButton.h"
 #include "activities/framework/windows/frmScores.h"
+#include "activities/framework/testkit/ModalDriver.h"
 #include "platform/store/Store.h"
 #include "platform/ui/MessageBoxRecorder.h"
 #include "platform/ui/TestClock.h"
@@ -12,11 +13,9 @@
 
 #include "TestEnvironment.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QFileInfo>
 #include <QTest>
-#include <QTimer>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -47,20 +46,6 @@ activity::ScoreRequest request(const QString& store)
     return r;
 }
 
-// When the score window appears: lets `inspect` read it, then presses OK and
-// ticks its slide to the end.
-void closeScoreWindowWhenShown(std::function<void(frmScores&)> inspect = {})
-{
-    QTimer::singleShot(0, [inspect] {
-        auto* window = qobject_cast<frmScores*>(QApplication::activeModalWidget());
-        ASSERT_NE(window, nullptr);
-        if (inspect) inspect(*window);
-        QTest::mouseClick(window->lblBegin(), Qt::LeftButton);
-        for (int tick = 0; window->isVisible() && tick < 1000; ++tick) emit window->Timer1()->timeout();
-        EXPECT_FALSE(window->isVisible());
-    });
-}
-
 QStringList lines(const QTreeWidget& list)
 {
     QStringList result;
@@ -79,12 +64,13 @@ TEST(SaveScoreFront, AFirstResultIsKeptAndShownSelectedAtPositionOne)
     const QString store = makeUserStore();
     QStringList shown;
     QString top10, subject, begin;
-    closeScoreWindowWhenShown([&](frmScores& window) {
+    activitytest::ModalDriver modals;
+    modals.onScores = [&](frmScores& window) {
         shown = lines(*window.ListView1());
         top10 = window.lblTop10()->text();
         subject = window.lblSubject()->text();
         begin = window.lblBegin()->text();
-    });
+    };
     EXPECT_EQ(activity::Save_Score(request(store), std::int64_t{35}), SaveScoreResult::Shown);
     EXPECT_EQ(shown, QStringList{"1|Ana O'Neil|35 points|*"});
     EXPECT_EQ(top10, "Top ten");
@@ -105,12 +91,12 @@ TEST(SaveScoreFront, AWorseTimeThanTenKeptIsNotStoredAndNothingIsSelected)
     const QString store = makeUserStore();
     activity::ScoreRequest r = request(store);
     r.activity = "Studybook";
+    activitytest::ModalDriver modals;
     for (int i = 0; i < 10; ++i) {
-        closeScoreWindowWhenShown();
         ASSERT_EQ(activity::Save_Score(r, QString("00:04:%1").arg(i, 2, 10, QChar('0'))), SaveScoreResult::Shown);
     }
     QStringList shown;
-    closeScoreWindowWhenShown([&](frmScores& window) { shown = lines(*window.ListView1()); });
+    modals.onScores = [&](frmScores& window) { shown = lines(*window.ListView1()); };
     EXPECT_EQ(activity::Save_Score(r, QString("00:04:11")), SaveScoreResult::Shown);
     ASSERT_EQ(shown.size(), 10);
     EXPECT_FALSE(shown.join(",").contains("*"));     // nothing selected
@@ -126,16 +112,35 @@ TEST(SaveScoreFront, AMissingUserStoreStoresNothingAndShowsNothing)
     EXPECT_FALSE(QFileInfo::exists(missing));
 }
 
-TEST(SaveScoreFront, AStoreThatFailsIsReportedAndLeftAlone)
+TEST(SaveScoreFront, AStoreThatFailsIsReportedInPlainWordsAndLeftAlone)
 {
     const QString folder = testsupport::makeFolder("bad");
     const QString notAStore = testsupport::writeFile(folder + "Users.dat", QByteArray(4096, 'x'));
-    platform::ui::MessageBoxRecorder boxes;
-    activity::ScoreRequest r = request(notAStore);
-    r.interfaceLanguage = "Spanish";
-    EXPECT_EQ(activity::Save_Score(r, std::int64_t{5}), SaveScoreResult::StoreFailed);
-    ASSERT_EQ(boxes.shown().size(), 1u);
-    EXPECT_TRUE(boxes.shown()[0].text.startsWith("No se pudo guardar"));
-    EXPECT_EQ(boxes.shown()[0].title, "Jumbler");
-    EXPECT_EQ(testsupport::readFile(notAStore), QByteArray(4096, 'x'));
+    const QString noScoreTable = folder + "Empty.dat";
+    platform::Store::create(noScoreTable).executeScript("CREATE TABLE other (x TEXT);");
+    const QByteArray emptyBytes = testsupport::readFile(noScoreTable);
+    struct Case {
+        QString store;
+        QString language;
+        QString shown;
+        QByteArray bytes;
+    };
+    const Case cases[] = {
+        {notAStore, "Spanish", "Lo sentimos, no se pudo guardar tu resultado.", QByteArray(4096, 'x')},
+        {noScoreTable, "English", "Sorry, your result could not be saved.", emptyBytes},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.language.toStdString());
+        platform::ui::MessageBoxRecorder boxes;
+        activity::ScoreRequest r = request(c.store);
+        r.interfaceLanguage = c.language;
+        const QString errors = testsupport::captureStderr([&] {
+            EXPECT_EQ(activity::Save_Score(r, std::int64_t{5}), SaveScoreResult::StoreFailed);
+        });
+        ASSERT_EQ(boxes.shown().size(), 1u);
+        EXPECT_EQ(boxes.shown()[0].text, c.shown);
+        EXPECT_EQ(boxes.shown()[0].title, "Jumbler");
+        EXPECT_TRUE(errors.contains(c.store)) << errors.toStdString();  // the detail is for whoever looks into it
+        EXPECT_EQ(testsupport::readFile(c.store), c.bytes);
+    }
 }

@@ -10,6 +10,7 @@
 
 #include "TestEnvironment.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
@@ -29,6 +30,17 @@ template <typename Act>
 void whenShown(Act act)
 {
     QTimer::singleShot(0, act);
+}
+
+// A keyboard user reaches the button with Tab; a screen reader finds it as a
+// button named by its caption.
+void expectReachable(QAbstractButton* button, const QString& spoken)
+{
+    EXPECT_TRUE(button->focusPolicy() & Qt::TabFocus) << spoken.toStdString();
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(button);
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(accessible->role(), QAccessible::Button);
+    EXPECT_EQ(accessible->text(QAccessible::Name), spoken);
 }
 
 }  // namespace
@@ -153,4 +165,44 @@ TEST(frmScores, LongDatesAndScoresShowWholeAndTheNameColumnGivesWay)
         EXPECT_GE(list->columnWidth(column), textWidth) << "column " << column;
     }
     EXPECT_GE(list->columnWidth(1), platform::ui::twipsToPixelsX(1000));
+}
+
+TEST(FrameworkButtons, ScreenReadersFindThemByTheirCaptionAndTheKeyboardPressesThem)
+{
+    const std::pair<const char*, Qt::Key> keys[] = {
+        {"Space", Qt::Key_Space}, {"Return", Qt::Key_Return}, {"keypad Enter", Qt::Key_Enter}};
+    for (const auto& [name, key] : keys) {
+        SCOPED_TRACE(name);
+        {
+            frmInstructions window;
+            window.setTexts("c", "\r\nPLAY", "t", "b");
+            whenShown([&, key = key] {
+                expectReachable(window.imgButton(), "PLAY");
+                QTest::keyClick(window.imgButton(), key);
+            });
+            window.showModal();
+            EXPECT_EQ(window.result(), QDialog::Accepted);
+        }
+        {
+            frmMsg message;
+            message.lblOK()->setText("\r\nContinue");
+            whenShown([&, key = key] {
+                expectReachable(message.lblOK(), "Continue");
+                QTest::keyClick(message.lblOK(), key);
+            });
+            message.showModal();
+            EXPECT_EQ(message.result(), QDialog::Accepted);
+        }
+        {
+            frmScores scores(platform::RandomSource::scripted({}));
+            scores.setTexts("Jumbler", "Colours", "Top ten", "\nWell\r\ndone");
+            whenShown([&, key = key] {
+                expectReachable(scores.lblBegin(), "Well done");
+                QTest::keyClick(scores.lblBegin(), key);
+                for (int tick = 0; tick < 1000 && scores.isVisible(); ++tick) emit scores.Timer1()->timeout();
+            });
+            scores.showModal();
+            EXPECT_FALSE(scores.isVisible());
+        }
+    }
 }

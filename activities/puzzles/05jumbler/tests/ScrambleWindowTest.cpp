@@ -3,113 +3,38 @@
 // driven tick by tick, the message and score windows, and the stored result.
 #include "activities/puzzles/05jumbler/window/frmScramble.h"
 
-#include "JumblerLaunch.h"
-
+#include "activities/framework/testkit/ActivityWindowTest.h"
 #include "common/studylist/HandoffFiles.h"
-#include "activities/framework/windows/ShapeButton.h"
-#include "activities/framework/windows/frmInstructions.h"
-#include "activities/framework/windows/frmMsg.h"
-#include "activities/framework/windows/frmScores.h"
 #include "platform/store/Store.h"
-#include "platform/ui/EndProgram.h"
-#include "platform/ui/PictureButton.h"
-#include "platform/ui/TestClock.h"
 #include "platform/ui/Timer.h"
 #include "platform/ui/Twips.h"
 
-#include "TestEnvironment.h"
-
-#include <QApplication>
 #include <QFileInfo>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
-#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
+using activitytest::snapshot;
 using jumbler::frmScramble;
 
 namespace {
 
-constexpr std::int64_t kActivityPid = 6060;
-
-// With DVL_SNAPSHOT_DIR set, pictures of the windows at the main steps are saved
-// there to look at.
-void snapshot(QWidget* window, const QString& name)
-{
-    const QString folder = qEnvironmentVariable("DVL_SNAPSHOT_DIR");
-    if (!folder.isEmpty())
-        window->grab().save(folder + "/" + name + ".png");
-}
-
-// Answers every modal window as the learner would and notes what it showed.
-class ModalDriver : public QObject {
-public:
-    QStringList instructions;                    // title, body, button
-    std::vector<QStringList> messages;           // heading, answer, OK
-    std::vector<QStringList> scoreRows;          // one list per row of the score window
-    int scoreSelection = -1;
-
-    ModalDriver()
-    {
-        connect(&timer_, &QTimer::timeout, this, &ModalDriver::answer);
-        timer_.start(2);
-    }
-
-private:
-    void answer()
-    {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible())
-            return;
-        if (auto* window = qobject_cast<frmInstructions*>(modal)) {
-            instructions = {window->lblTitle()->text(), window->lblbody()->text(), window->lblButton()->text()};
-            QTest::mouseClick(window->imgButton(), Qt::LeftButton);
-        } else if (auto* window = qobject_cast<frmMsg*>(modal)) {
-            messages.push_back({window->lblMsg()->text(), window->lblAnswer()->text(), window->lblOK()->text()});
-            snapshot(window, QString("message-%1").arg(messages.size()));
-            QTest::mouseClick(window->lblOK(), Qt::LeftButton);
-        } else if (auto* window = qobject_cast<frmScores*>(modal)) {
-            QTreeWidget* list = window->ListView1();
-            for (int i = 0; i < list->topLevelItemCount(); ++i) {
-                QStringList cells;
-                for (int c = 0; c < list->columnCount(); ++c)
-                    cells << list->topLevelItem(i)->text(c);
-                scoreRows.push_back(cells);
-                if (list->topLevelItem(i)->isSelected())
-                    scoreSelection = i;
-            }
-            snapshot(window, "scores");
-            QTest::mouseClick(window->lblBegin(), Qt::LeftButton);
-            // The slide-out, a tick at a time rather than in real time.
-            for (int tick = 0; tick < 1000 && window->isVisible(); ++tick)
-                emit window->Timer1()->timeout();
-        }
-    }
-
-    QTimer timer_;
-};
-
-class ScrambleWindow : public ::testing::Test {
+class ScrambleWindow : public activitytest::ActivityWindowTest {
 protected:
     void SetUp() override
     {
+        ActivityWindowTest::SetUp();
         clock.setAutoAdvance(true);  // every Wait is over at once
-        environment.tempFolder = testsupport::makeFolder("tmp");
-        environment.appFolder = jumblertest::activitiesFolder();
-        environment.pid = kActivityPid;
-        platform::ui::setEndFunction([this](int code) { endCodes.push_back(code); });
     }
-    void TearDown() override { platform::ui::setEndFunction({}); }
 
     // Starts the window on these phrases; tiles are dealt in the letters' order.
     std::unique_ptr<frmScramble> start(const QStringList& phrases)
     {
-        userStore = jumblertest::makeUserStore();
-        launch = jumblertest::writeLaunch(environment.tempFolder, phrases, userStore);
         auto window = std::make_unique<frmScramble>(platform::RandomSource::scripted({}));
-        EXPECT_TRUE(window->Start_Activity({launch.studyListName}, environment));
+        EXPECT_TRUE(ActivityWindowTest::start(*window, phrases));
         return window;
     }
 
@@ -145,18 +70,6 @@ protected:
         for (int i = 0; i < count; ++i)
             emit timer->timeout();
     }
-
-    QStringList soundsPlayed() const
-    {
-        return testsupport::soundRecord().split('\n', Qt::SkipEmptyParts);
-    }
-
-    platform::ui::TestClock clock{QDateTime(QDate(2024, 3, 4), QTime(10, 0))};
-    ModalDriver modals;
-    activity::ActivityEnvironment environment;
-    activitytest::Launch launch;
-    QString userStore;
-    std::vector<int> endCodes;
 };
 
 }  // namespace
@@ -205,7 +118,7 @@ TEST_F(ScrambleWindow, PlaysThroughFromTheInstructionsToTheStoredScore)
     EXPECT_EQ(window->lblMsg()->text(), "Good job!");
     EXPECT_EQ(window->lblLetter(0)->palette().color(QPalette::Window), QColor(Qt::white));
     EXPECT_EQ(window->lblDrag(0)->borderWidth(), 0);
-    const QStringList sounds = soundsPlayed();
+    const QStringList sounds = soundLines();
     EXPECT_EQ(sounds.filter("\tPOP\tasync", Qt::CaseInsensitive).size(), 7);  // one drop more than letters
     EXPECT_EQ(sounds.filter("\tCORRECTBEEP\tasync", Qt::CaseInsensitive).size(), 1);
     EXPECT_EQ(sounds.filter(QRegularExpression("^file\t.*~dvl" + QString::number(kActivityPid) + "1\\.wav\tsync$")).size(), 1);
@@ -231,12 +144,15 @@ TEST_F(ScrambleWindow, PlaysThroughFromTheInstructionsToTheStoredScore)
     // no letters and runs out at once; then the score is stored and shown.
     ticks(window->Timer1(), 21);
     ASSERT_EQ(modals.messages.size(), 2u);
-    EXPECT_EQ(modals.messages[0], QStringList({"Time's up!", "The phrase was:\r\noui", "\r\nContinue"}));
-    EXPECT_EQ(modals.messages[1][1], "The phrase was:\r\n  ");
-    EXPECT_EQ(soundsPlayed().filter("\tTIMESUP\tsync", Qt::CaseInsensitive).size(), 2);
-    ASSERT_EQ(modals.scoreRows.size(), 1u);
-    EXPECT_EQ(modals.scoreRows[0].mid(0, 3), QStringList({"1", "Ana Diaz", "39 Points"}));
-    EXPECT_EQ(modals.scoreSelection, 0);
+    EXPECT_EQ(modals.messages[0].heading, "Time's up!");
+    EXPECT_EQ(modals.messages[0].answer, "The phrase was:\r\noui");
+    EXPECT_EQ(modals.messages[0].button, "\r\nContinue");
+    EXPECT_EQ(modals.messages[1].answer, "The phrase was:\r\n  ");
+    EXPECT_EQ(soundLines().filter("\tTIMESUP\tsync", Qt::CaseInsensitive).size(), 2);
+    ASSERT_EQ(modals.scores.size(), 1u);
+    ASSERT_EQ(modals.scores[0].rows.size(), 1u);
+    EXPECT_EQ(modals.scores[0].rows[0].mid(0, 3), QStringList({"1", "Ana Diaz", "39 Points"}));
+    EXPECT_EQ(modals.scores[0].selected, 0);
     EXPECT_EQ(endCodes, std::vector<int>{0});
 
     const platform::Store store = platform::Store::open(userStore, platform::OpenMode::ReadOnly);
@@ -255,7 +171,7 @@ TEST_F(ScrambleWindow, AWrongAnswerBuzzesAndPlayGoesOn)
 {
     auto window = start({"ab"});
     spell(*window, true);
-    EXPECT_EQ(soundsPlayed().filter("\tBUZZER\tsync", Qt::CaseInsensitive).size(), 1);
+    EXPECT_EQ(soundLines().filter("\tBUZZER\tsync", Qt::CaseInsensitive).size(), 1);
     EXPECT_TRUE(window->Timer1()->isEnabled());
     EXPECT_FALSE(window->Timer3()->isEnabled());
     EXPECT_FALSE(window->lblMsg()->isVisible());
@@ -275,8 +191,9 @@ TEST_F(ScrambleWindow, AWrongAnswerBuzzesAndPlayGoesOn)
     EXPECT_TRUE(window->Timer3()->isEnabled());
     ticks(window->Timer3(), 17);
     EXPECT_EQ(endCodes, std::vector<int>{0});
-    ASSERT_EQ(modals.scoreRows.size(), 1u);
-    EXPECT_EQ(modals.scoreRows[0][2], window->lblPoints()->text() + " Points");
+    ASSERT_EQ(modals.scores.size(), 1u);
+    ASSERT_EQ(modals.scores[0].rows.size(), 1u);
+    EXPECT_EQ(modals.scores[0].rows[0][2], window->lblPoints()->text() + " Points");
 }
 
 TEST_F(ScrambleWindow, TimeRunningOutWhileADropWaitsEndsOnlyThatPhrase)
@@ -314,7 +231,7 @@ TEST_F(ScrambleWindow, TimeRunningOutWhileADropWaitsEndsOnlyThatPhrase)
     for (const jumbler::LetterSlot& slot : window->game()->letterSlots())
         EXPECT_EQ(slot.letter, "");
     EXPECT_FALSE(window->game()->dropWaiting());
-    EXPECT_EQ(soundsPlayed().filter(QRegularExpression("BUZZER|CORRECTBEEP", QRegularExpression::CaseInsensitiveOption)).size(), 0);
+    EXPECT_EQ(soundLines().filter(QRegularExpression("BUZZER|CORRECTBEEP", QRegularExpression::CaseInsensitiveOption)).size(), 0);
     EXPECT_EQ(window->lblPoints()->text(), "0");
     EXPECT_TRUE(endCodes.empty());
 }

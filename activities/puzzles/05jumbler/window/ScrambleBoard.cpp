@@ -54,6 +54,9 @@ void ScrambleBoard::rebuild(const ScrambleGame& game)
     const int count = static_cast<int>(game.letterSlots().size());
     for (int i = std::max(count, 1); i < std::max(count_, 1); ++i) {
         lblLetter_.unload(i);
+        // Events sent while a tile is destroyed must not reach the window's
+        // tile handler, which would take the half-destroyed box for a tile.
+        if (LetterBox* tile = lblDrag_[i]) tile->removeEventFilter(tileEvents_);
         lblDrag_.unload(i);
     }
     for (int i = 1; i < count; ++i) {

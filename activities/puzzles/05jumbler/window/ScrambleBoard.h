@@ -1,6 +1,6 @@
 #pragma once
 
-#include "activities/puzzles/05jumbler/model/ScrambleGame.h"
+#include "activities/puzzles/05jumbler/rules/ScrambleGame.h"
 #include "platform/ui/ControlArray.h"
 #include "activities/puzzles/05jumbler/window/LetterBox.h"
 

@@ -1,6 +1,7 @@
 #include "activities/puzzles/05jumbler/window/frmScramble.h"
 
 #include "activities/framework/windows/ShapeButton.h"
+#include "activities/framework/windows/WindowColours.h"
 #include "activities/framework/windows/WindowLabels.h"
 #include "activities/framework/windows/frmMsg.h"
 #include "activities/puzzles/05jumbler/window/JumblerResources.h"
@@ -34,29 +35,21 @@ enum Caption {
     kTop10 = 11,
 };
 
-// The window's own design, in twips.
-constexpr QSize kFormSize{12000, 8950};
-constexpr QRect kFrame{225, 7455, 11550, 1245};
-constexpr QRect kPhrasesLeft{1425, 8295, 6975, 330};
-constexpr QRect kCapSeconds{8650, 7545, 1350, 300};
-constexpr QRect kTimerBox{8650, 7845, 1350, 705};
-constexpr QRect kCapPoints{10200, 7545, 1350, 300};
-constexpr QRect kPointsBox{10200, 7845, 1350, 705};
-constexpr QRect kPraiseBox{1500, 5400, 9000, 1300};
-// Room kept between the board and the frame when a long phrase pushes it down.
-constexpr int kBoardToFrameGap = 200;
-
 const QColor kFormColour = platform::ui::colorFromNumber(0xFF8080);
 
-QLabel* makeLabel(QWidget* parent, const char* name, int points, bool bold, const QString& style)
+// The window's colours.
+const QColor kLightText(0xff, 0xff, 0xff);
+const QColor kSoftText(0xc5, 0xca, 0xe9);
+const QColor kTimerText(0xff, 0xeb, 0x3b);
+const QColor kFrameFill(0x28, 0x35, 0x93);
+const QColor kPraiseFill(0x1a, 0x23, 0x7e, 215);
+
+QLabel* makeLabel(QWidget* parent, const char* name, int points, bool bold, const QColor& text)
 {
     QLabel* label = activity::makeWindowLabel(parent, name, points, bold);
-    label->setStyleSheet(style);
+    activity::setTextColour(label, text);
     return label;
 }
-
-const QString kLightText = QStringLiteral("color: #ffffff; background: transparent;");
-const QString kSoftText = QStringLiteral("color: #c5cae9; background: transparent;");
 
 }  // namespace
 
@@ -74,16 +67,14 @@ frmScramble::frmScramble(RandomSource random, QWidget* parent)
       random_(std::move(random)),
       board_(this, this),
       background_(scrambleBackground()),
-      lblFrame_(makeLabel(this, "lblFrame", 10, false,
-                          QStringLiteral("background: #283593; border: 2px solid #c5cae9; border-radius: 10px;"))),
+      lblFrame_(makeLabel(this, "lblFrame", 10, false, kLightText)),
       lblTranslation_(makeLabel(this, "lblTranslation", 15, true, kLightText)),
       lblPhrasesleft_(makeLabel(this, "lblPhrasesleft", 10, false, kSoftText)),
-      lblTimer_(makeLabel(this, "lblTimer", 26, true, QStringLiteral("color: #ffeb3b; background: transparent;"))),
+      lblTimer_(makeLabel(this, "lblTimer", 26, true, kTimerText)),
       lblPoints_(makeLabel(this, "lblPoints", 26, true, kLightText)),
       lblCapPoints_(makeLabel(this, "lblCapPoints", 10, true, kSoftText)),
       lblCapSeconds_(makeLabel(this, "lblCapSeconds", 10, true, kSoftText)),
-      lblMsg_(makeLabel(this, "lblMsg", 48, true,
-                        QStringLiteral("color: #ffeb3b; background: rgba(26, 35, 126, 215); border-radius: 14px;"))),
+      lblMsg_(makeLabel(this, "lblMsg", 48, true, kTimerText)),
       Timer1_(new platform::ui::Timer(1000, false, this)),
       Timer3_(new platform::ui::Timer(100, false, this))
 {
@@ -97,7 +88,9 @@ frmScramble::~frmScramble() = default;
 void frmScramble::createControls()
 {
     setObjectName(QStringLiteral("frmScramble"));
-    setFixedSize(twipsToPixels(kFormSize));
+    activity::setPanelLook(lblFrame_, kFrameFill, kSoftText, 2, 10);
+    activity::setPanelLook(lblMsg_, kPraiseFill, {}, 0, 14);
+    setFixedSize(twipsToPixels(layout::kFormSize));
     lblTranslation_->setWordWrap(true);
     lblTimer_->setText(QStringLiteral("00"));
     lblPoints_->setText(QStringLiteral("00"));
@@ -113,17 +106,17 @@ void frmScramble::createControls()
 void frmScramble::placeBottomControls()
 {
     const int boardBottom = game_ ? game_->boardBottom() : 0;
-    const int down = std::max(0, boardBottom + kBoardToFrameGap - kFrame.top());
+    const int down = std::max(0, boardBottom + layout::kBoardToFrameGap - layout::kFrame.top());
     const QPoint shift(0, down);
-    lblFrame_->setGeometry(twipsToPixels(kFrame.translated(shift)));
+    lblFrame_->setGeometry(twipsToPixels(layout::kFrame.translated(shift)));
     lblTranslation_->setGeometry(twipsToPixels(layout::kTranslation.translated(shift)));
-    lblPhrasesleft_->setGeometry(twipsToPixels(kPhrasesLeft.translated(shift)));
-    lblCapSeconds_->setGeometry(twipsToPixels(kCapSeconds.translated(shift)));
-    lblTimer_->setGeometry(twipsToPixels(kTimerBox.translated(shift)));
-    lblCapPoints_->setGeometry(twipsToPixels(kCapPoints.translated(shift)));
-    lblPoints_->setGeometry(twipsToPixels(kPointsBox.translated(shift)));
-    lblMsg_->setGeometry(twipsToPixels(kPraiseBox));
-    setFixedSize(twipsToPixels(QSize(kFormSize.width(), kFormSize.height() + down)));
+    lblPhrasesleft_->setGeometry(twipsToPixels(layout::kPhrasesLeft.translated(shift)));
+    lblCapSeconds_->setGeometry(twipsToPixels(layout::kCapSeconds.translated(shift)));
+    lblTimer_->setGeometry(twipsToPixels(layout::kTimerBox.translated(shift)));
+    lblCapPoints_->setGeometry(twipsToPixels(layout::kCapPoints.translated(shift)));
+    lblPoints_->setGeometry(twipsToPixels(layout::kPointsBox.translated(shift)));
+    lblMsg_->setGeometry(twipsToPixels(layout::kPraiseBox));
+    setFixedSize(twipsToPixels(QSize(layout::kFormSize.width(), layout::kFormSize.height() + down)));
 }
 
 void frmScramble::setUpActivity()

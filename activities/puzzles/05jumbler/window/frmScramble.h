@@ -3,7 +3,7 @@
 // The letter-scramble window: draws ScrambleGame and forwards the learner's drags
 // of letter tiles, the countdown and the flash to it.
 #include "activities/framework/startup/ActivityWindow.h"
-#include "activities/puzzles/05jumbler/model/ScrambleGame.h"
+#include "activities/puzzles/05jumbler/rules/ScrambleGame.h"
 #include "activities/puzzles/05jumbler/window/ScrambleBoard.h"
 
 #include <QPixmap>

@@ -12,26 +12,24 @@ using namespace studybook;
 
 namespace {
 
-// Random values given in turn, the last one repeated; counts the draws.
-struct ScriptedRandom {
-    std::vector<double> values;
-    std::size_t next = 0;
-    double operator()()
-    {
-        const double v = values.empty() ? 0.0 : values[std::min(next, values.size() - 1)];
-        ++next;
-        return v;
-    }
-};
+// A source that gives these values in turn, then 0.
+RandomSource scripted(std::vector<double> values) { return RandomSource::scripted(std::move(values)); }
+
+// The value v n times over.
+std::vector<double> times(int n, double v) { return std::vector<double>(static_cast<std::size_t>(n), v); }
+
+// Never drawn by accident: what the script gives once the game's draws are used up.
+constexpr double kMarker = 0.123;
 
 struct Fixture {
-    std::shared_ptr<ScriptedRandom> random = std::make_shared<ScriptedRandom>();
+    // Shares one stream with the game's copy, so the test sees what is left of it.
+    RandomSource random;
     std::shared_ptr<int> seconds = std::make_shared<int>(10 * 3600);
     StudybookGame game;
 
-    explicit Fixture(std::vector<QString> translations, std::optional<RandomSource> source = {})
-        : game(std::move(translations),
-               source ? *source : RandomSource::from([r = random] { return (*r)(); }),
+    explicit Fixture(std::vector<QString> translations, RandomSource source = scripted({}))
+        : random(source),
+          game(std::move(translations), std::move(source),
                [s = seconds] { return elapsed::TimeOfDay::fromSeconds(*s); })
     {
     }
@@ -84,18 +82,19 @@ TEST(StudybookDeal, EveryTranslationShowsOnceInTheDrawnOrder)
         std::vector<QString> shown;
     };
     const Case cases[] = {
-        {{0.0}, {"the bread", "the milk", "the cheese"}},
-        {{0.99}, {"the cheese", "the milk", "the bread"}},
+        {{0.0, 0.0, 0.0}, {"the bread", "the milk", "the cheese"}},
+        {{0.99, 0.99, 0.99}, {"the cheese", "the milk", "the bread"}},
         {{0.5, 0.0, 0.0}, {"the milk", "the bread", "the cheese"}},
         {{0.4, 0.6, 0.0}, {"the milk", "the cheese", "the bread"}},
         {{1.7, -3.0, 0.0}, {"the cheese", "the bread", "the milk"}},  // a stray source stays in range
     };
     for (const Case& c : cases) {
-        Fixture f(kThree);
-        f.random->values = c.draws;
+        std::vector<double> script = c.draws;
+        script.push_back(kMarker);
+        Fixture f(kThree, scripted(script));
         f.game.Deal_Choices();
         EXPECT_EQ(f.texts(), c.shown);
-        EXPECT_EQ(f.random->next, 3u) << "one draw per label";
+        EXPECT_EQ(f.random.next(), kMarker) << "one draw per label";
     }
 }
 
@@ -116,8 +115,8 @@ TEST(StudybookDeal, SeededDealsAreAlwaysPermutationsAndVary)
 
 TEST(StudybookShuffle, FifteenTicksSoundOnTheSecondThenBlackLabelsAreDealt)
 {
-    Fixture f(kThree);
-    f.random->values = {0.999};
+    // One tick draws a text and a colour for each of the three labels.
+    Fixture f(kThree, scripted(times(6, 0.999)));
     f.game.Start_Round();
     EXPECT_EQ(f.game.phrasesLeft(), 3);
     f.game.shuffleTick();
@@ -125,9 +124,7 @@ TEST(StudybookShuffle, FifteenTicksSoundOnTheSecondThenBlackLabelsAreDealt)
         EXPECT_EQ(label.text, "the cheese");
         EXPECT_EQ(label.color, kShuffleColors);  // colours run 1 to 15, never black
     }
-    f.random->values = {0.0};
-    f.random->next = 0;
-    f.game.shuffleTick();
+    f.game.shuffleTick();  // the script now gives 0
     EXPECT_EQ(f.game.labels()[0].color, 1);
 
     Fixture g(kThree);
@@ -243,8 +240,7 @@ TEST(StudybookPick, PickDuringTheFirstShuffleStopsItBeforeAnyDeal)
     }
     // Wrong pick: the shuffle stays stopped while the message shows.
     {
-        Fixture f({"the cat", "the hat"});
-        f.random->values = {0.9};  // every label shows "the hat"
+        Fixture f({"the cat", "the hat"}, scripted(times(4, 0.9)));  // every label shows "the hat"
         f.game.Start_Round();
         f.game.shuffleTick();
         const PickOutcome wrong = f.game.pick(1);

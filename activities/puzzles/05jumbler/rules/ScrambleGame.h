@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/random/RandomSource.h"
-#include "activities/puzzles/05jumbler/model/BoardLayout.h"
+#include "activities/puzzles/05jumbler/rules/BoardLayout.h"
 
 #include <QPoint>
 #include <QRect>
@@ -57,6 +57,7 @@ enum class Stage {
     NotStarted,
     Playing,   // the countdown runs and tiles move
     Judging,   // every slot holds a letter; the answer is judged when the drop's wait ends
+               // (the countdown runs on for a wrong answer)
     Praising,  // a right answer: praise, the phrase's sound, the flash, then the bonus
     TimedOut,  // the time ran out: the message, then the bonus (nothing)
     Finished,  // no phrase is left: the points are the score
@@ -108,7 +109,7 @@ public:
     void dragOver(int slot);
     // Puts the tile on the slot (taking it from the slot it filled; a tile already
     // lying there goes back to its dealt place). The last slot filled stops the
-    // countdown. Nothing happens, and no ticket is given, when tiles may not move.
+    // countdown when the answer is right; a wrong one leaves it running. Nothing happens, and no ticket is given, when tiles may not move.
     std::optional<DropTicket> dropOnSlot(int tile, int slot);
     // The drop's wait is over: when every slot holds a letter and the phrase is
     // still the one of the ticket, the answer is judged (once).
@@ -130,6 +131,7 @@ private:
     void deal();
     int pickUndealtPhrase();
     Judgement judge();
+    bool answerIsRight() const;
     bool tilesMayMove() const;
     void freeSlot(int slot);
 

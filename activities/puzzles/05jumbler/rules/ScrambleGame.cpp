@@ -1,6 +1,6 @@
-#include "activities/puzzles/05jumbler/model/ScrambleGame.h"
+#include "activities/puzzles/05jumbler/rules/ScrambleGame.h"
 
-#include "activities/puzzles/05jumbler/model/PhraseLetters.h"
+#include "activities/puzzles/05jumbler/rules/PhraseLetters.h"
 
 #include <algorithm>
 
@@ -157,9 +157,10 @@ std::optional<DropTicket> ScrambleGame::dropOnSlot(int tile, int slot)
     dropWaiting_ = true;
     const bool full = std::all_of(slots_.begin(), slots_.end(), [](const LetterSlot& s) { return !s.letter.isEmpty(); });
     if (full) {
-        // The answer is complete: the time left is what it is now.
         stage_ = Stage::Judging;
-        countdown_ = false;
+        // A right answer keeps the time it has left now; a wrong one is judged
+        // while the countdown runs on, so it earns no extra time.
+        if (answerIsRight()) countdown_ = false;
     }
     return DropTicket{round_};
 }
@@ -186,8 +187,12 @@ Judgement ScrambleGame::judge()
         return Judgement::Right;
     }
     stage_ = Stage::Playing;
-    countdown_ = seconds_ > 0;
     return Judgement::Wrong;
+}
+
+bool ScrambleGame::answerIsRight() const
+{
+    return std::all_of(slots_.begin(), slots_.end(), [](const LetterSlot& s) { return s.letter == s.rightLetter; });
 }
 
 bool ScrambleGame::dropOnBackground(int tile, QPoint point)

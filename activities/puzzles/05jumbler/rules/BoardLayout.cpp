@@ -1,4 +1,4 @@
-#include "activities/puzzles/05jumbler/model/BoardLayout.h"
+#include "activities/puzzles/05jumbler/rules/BoardLayout.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "activities/puzzles/05jumbler/model/PhraseLetters.h"
+#include "activities/puzzles/05jumbler/rules/PhraseLetters.h"
 
 #include <gtest/gtest.h>
 

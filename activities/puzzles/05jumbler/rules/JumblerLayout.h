@@ -1,15 +1,13 @@
 #pragma once
 
+// Where the letter scramble's window puts everything, in twips from the
+// window's top left corner.
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 
-#include <vector>
+namespace jumbler::layout {
 
-// Where the letter slots and tiles of one phrase lie, in twips from the
-// window's top left corner.
-namespace jumbler {
-
-namespace layout {
 // Slot 0, from which the slots are laid out in reading order.
 inline constexpr QRect kSlot0{510, 255, 705, 645};
 // A slot and a blank between words each take this much room across.
@@ -36,18 +34,17 @@ inline constexpr QPoint kTileInSlot{45, 50};
 
 // The translation below the board.
 inline constexpr QRect kTranslation{1425, 7680, 6975, 615};
-}  // namespace layout
 
-struct BoardLayout {
-    std::vector<QRect> slotRects;  // reading order, one per letter
-    std::vector<QRect> tileRects;  // dealt places, one per letter
-    // The lowest edge of any slot or tile (0 when there are none).
-    int bottom() const;
-};
+// The window and the controls below the board.
+inline constexpr QSize kFormSize{12000, 8950};
+inline constexpr QRect kFrame{225, 7455, 11550, 1245};
+inline constexpr QRect kPhrasesLeft{1425, 8295, 6975, 330};
+inline constexpr QRect kCapSeconds{8650, 7545, 1350, 300};
+inline constexpr QRect kTimerBox{8650, 7845, 1350, 705};
+inline constexpr QRect kCapPoints{10200, 7545, 1350, 300};
+inline constexpr QRect kPointsBox{10200, 7845, 1350, 705};
+inline constexpr QRect kPraiseBox{1500, 5400, 9000, 1300};
+// Room kept between the board and the frame when a long phrase pushes it down.
+inline constexpr int kBoardToFrameGap = 200;
 
-// Lays out the slots of words with the given letter counts, and as many tiles
-// from tileOrigin. The tiles move down below the slots when the slots reach
-// into their rows, so the two never overlap.
-BoardLayout layoutBoard(const std::vector<int>& wordLengths, QPoint tileOrigin);
-
-}  // namespace jumbler
+}  // namespace jumbler::layout

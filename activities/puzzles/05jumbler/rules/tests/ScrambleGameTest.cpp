@@ -1,28 +1,18 @@
-#include "activities/puzzles/05jumbler/model/ScrambleGame.h"
+#include "activities/puzzles/05jumbler/rules/ScrambleGame.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <deque>
 #include <set>
 
 using namespace jumbler;
 
 namespace {
 
-// Gives the scripted values in turn, then repeats the last one.
-RandomSource scripted(std::vector<double> values)
-{
-    auto queue = std::make_shared<std::deque<double>>(values.begin(), values.end());
-    return RandomSource::from([queue] {
-        const double v = queue->front();
-        if (queue->size() > 1)
-            queue->pop_front();
-        return v;
-    });
-}
+RandomSource scripted(std::vector<double> values) { return RandomSource::scripted(std::move(values)); }
 
-RandomSource always(double v) { return scripted({v}); }
+// A source that always gives 0: the first phrase and the first free tile.
+RandomSource zeros() { return RandomSource::scripted({}); }
 
 std::vector<ScramblePhrase> phrases(std::initializer_list<const char*> texts)
 {
@@ -98,7 +88,8 @@ TEST(ScrambleDeal, TilesCarryAPermutationOfTheLetters)
 {
     // Always the first free tile: the letters lie in order; always the last: reversed.
     for (const auto& [value, expected] : std::vector<std::pair<double, QString>>{{0.0, "abcd"}, {0.999, "dcba"}}) {
-        ScrambleGame game(phrases({"ab cd"}), always(value));
+        // One draw for the phrase, then one for each letter.
+        ScrambleGame game(phrases({"ab cd"}), scripted(std::vector<double>(5, value)));
         game.newGame();
         QString dealt;
         for (const LetterTile& t : game.tiles())
@@ -125,7 +116,7 @@ TEST(ScrambleDeal, TilesCarryAPermutationOfTheLetters)
 
 TEST(ScrambleDeal, FirstPhraseFromTheDesignPlaceLaterOnesHigher)
 {
-    ScrambleGame game(phrases({"a", "b"}), always(0.0));
+    ScrambleGame game(phrases({"a", "b"}), zeros());
     game.newGame();
     EXPECT_EQ(game.tiles()[0].rect, layout::kTile0);
     EXPECT_EQ(game.letterSlots()[0].rect, layout::kSlot0);
@@ -138,7 +129,7 @@ TEST(ScrambleDeal, FirstPhraseFromTheDesignPlaceLaterOnesHigher)
 
 TEST(ScrambleJudge, RightAnswerStopsTheClockAndEarnsTheSecondsLeft)
 {
-    ScrambleGame game(phrases({"ab cd", "e"}), always(0.0));
+    ScrambleGame game(phrases({"ab cd", "e"}), zeros());
     game.newGame();
     for (int i = 0; i < 5; ++i)
         EXPECT_FALSE(game.tick());
@@ -164,7 +155,7 @@ TEST(ScrambleJudge, RightAnswerStopsTheClockAndEarnsTheSecondsLeft)
 
 TEST(ScrambleJudge, WrongAnswerColoursLettersAndPlayGoesOn)
 {
-    ScrambleGame game(phrases({"ab"}), always(0.0));
+    ScrambleGame game(phrases({"ab"}), zeros());
     game.newGame();
     ASSERT_EQ(fillSlots(game, false), Judgement::Wrong);
     EXPECT_EQ(game.stage(), Stage::Playing);
@@ -188,18 +179,18 @@ TEST(ScrambleJudge, WrongAnswerColoursLettersAndPlayGoesOn)
 TEST(ScrambleJudge, LettersCompareExactly)
 {
     // Two equal letters may go either way; case and accents count.
-    ScrambleGame game(phrases({"Eée"}), always(0.0));
+    ScrambleGame game(phrases({"Eée"}), zeros());
     game.newGame();
     ASSERT_EQ(fillSlots(game, true), Judgement::Right);
 
-    ScrambleGame swapped(phrases({"Ee"}), always(0.0));
+    ScrambleGame swapped(phrases({"Ee"}), zeros());
     swapped.newGame();
     ASSERT_EQ(fillSlots(swapped, false), Judgement::Wrong);
 }
 
 TEST(ScrambleDrag, SlotColoursFollowTheDrag)
 {
-    ScrambleGame game(phrases({"abc"}), always(0.0));
+    ScrambleGame game(phrases({"abc"}), zeros());
     game.newGame();
     game.dragOver(0);
     EXPECT_EQ(game.letterSlots()[0].colour, colour::kBlue);
@@ -233,7 +224,7 @@ TEST(ScrambleDrag, SlotColoursFollowTheDrag)
 
 TEST(ScrambleDrag, ADropOnAFilledSlotSendsTheEarlierTileBack)
 {
-    ScrambleGame game(phrases({"ab"}), always(0.0));
+    ScrambleGame game(phrases({"ab"}), zeros());
     game.newGame();
     game.finishDrop(*game.dropOnSlot(0, 0));
     game.finishDrop(*game.dropOnSlot(1, 0));
@@ -247,7 +238,7 @@ TEST(ScrambleDrag, ADropOnAFilledSlotSendsTheEarlierTileBack)
 
 TEST(ScrambleFaults, NoMoveWhileADropWaitsOrAfterTheLastSlotFills)
 {
-    ScrambleGame game(phrases({"ab"}), always(0.0));
+    ScrambleGame game(phrases({"ab"}), zeros());
     game.newGame();
     const auto first = game.dropOnSlot(0, 0);
     ASSERT_TRUE(first);
@@ -273,7 +264,7 @@ TEST(ScrambleFaults, NoMoveWhileADropWaitsOrAfterTheLastSlotFills)
 
 TEST(ScrambleFaults, TimeRunningOutDuringAWaitEndsTheRoundForTheWaitingDrop)
 {
-    ScrambleGame game(phrases({"abc", "de"}), always(0.0));
+    ScrambleGame game(phrases({"abc", "de"}), zeros());
     game.newGame();
     for (int i = 0; i < 20; ++i)
         game.tick();
@@ -300,9 +291,53 @@ TEST(ScrambleFaults, TimeRunningOutDuringAWaitEndsTheRoundForTheWaitingDrop)
     EXPECT_EQ(game.finishDrop(*last), Judgement::Right);
 }
 
+TEST(ScrambleFaults, OnlyARightAnswerStopsTheCountdownDuringTheWaitBeforeItIsJudged)
+{
+    struct Case {
+        const char* name;
+        bool right;
+        bool runningWhileWaiting;
+        int secondsAfterJudging;  // of 14, two ticks during the wait
+    };
+    const Case cases[] = {
+        {"right", true, false, 14},
+        {"wrong", false, true, 12},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScrambleGame game(phrases({"ab"}), zeros());
+        game.newGame();
+        game.finishDrop(*game.dropOnSlot(c.right ? 0 : 1, 0));
+        const auto last = game.dropOnSlot(c.right ? 1 : 0, 1);
+        ASSERT_TRUE(last);
+        EXPECT_EQ(game.stage(), Stage::Judging);
+        EXPECT_EQ(game.countdownRunning(), c.runningWhileWaiting);
+        game.tick();
+        game.tick();
+        EXPECT_EQ(game.finishDrop(*last), c.right ? Judgement::Right : Judgement::Wrong);
+        EXPECT_EQ(game.secondsLeft(), c.secondsAfterJudging);
+        EXPECT_EQ(game.countdownRunning(), !c.right);
+    }
+}
+
+TEST(ScrambleFaults, TimeRunningOutWhileAWrongAnswerWaitsEndsThePhraseUnjudged)
+{
+    ScrambleGame game(phrases({"ab", "cd"}), zeros());
+    game.newGame();
+    for (int i = 0; i < 13; ++i) game.tick();
+    game.finishDrop(*game.dropOnSlot(1, 0));
+    const auto last = game.dropOnSlot(0, 1);
+    ASSERT_TRUE(last);
+    EXPECT_TRUE(game.tick()) << "the last second goes during the wait";
+    EXPECT_EQ(game.stage(), Stage::TimedOut);
+    EXPECT_EQ(game.finishDrop(*last), Judgement::None);
+    EXPECT_EQ(game.addTimeBonus(), AfterBonus::NextPhrase);
+    EXPECT_EQ(game.points(), 0);
+}
+
 TEST(ScrambleFaults, APhraseWithoutLettersTimesOutAtOnce)
 {
-    ScrambleGame game(phrases({"   ", "a"}), always(0.0));
+    ScrambleGame game(phrases({"   ", "a"}), zeros());
     game.newGame();
     EXPECT_EQ(game.stage(), Stage::TimedOut);
     EXPECT_EQ(game.secondsLeft(), 0);

@@ -1,0 +1,67 @@
+// The tests every activity program has, compiled for each one by
+// dvl_add_activity: its shipped configuration store, and the real program
+// started as the main program starts it, then ended by SIGTERM.
+#include "activities/framework/testkit/ActivityTestKit.h"
+
+#include "common/studylist/HandoffFiles.h"
+#include "main/core/shared/TempPath.h"
+
+#include "TestEnvironment.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+namespace {
+
+const QString kProgram = QStringLiteral(DVL_ACTIVITY_PROGRAM);
+
+}  // namespace
+
+TEST(ShippedContent, EveryCaptionRowAndBothPanelPicturesInBothLanguages)
+{
+    const QString store = testsupport::programDir() + "/Activities/" + kProgram + ".cfg";
+    EXPECT_EQ(activitytest::shippedConfigStoreProblems(store, DVL_ACTIVITY_LAST_CAPTION), QStringList());
+}
+
+TEST(RealProgram, SigtermDeletesItsSoundCopiesAndLeavesTheMainProgramsFilesUntouched)
+{
+    constexpr int kPhrases = 3;
+    const QString temp = shared::Get_Temp_Path();
+    const QString data = testsupport::makeFolder("data");
+    const QString userStore = activitytest::makeUserStore(data);
+    const activitytest::Launch launch = activitytest::writeLaunch(temp, kPhrases, userStore);
+    const auto mainTempFiles = activitytest::fileContents(temp);
+    const auto mainDataFiles = activitytest::fileContents(data);
+    ASSERT_EQ(mainTempFiles.size(), std::size_t{kPhrases + 1});
+
+    QProcess program;
+    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    program.start(QStringLiteral(DVL_ACTIVITY_EXECUTABLE), {launch.studyListName});
+    ASSERT_TRUE(program.waitForStarted(10000));
+    const qint64 pid = program.processId();
+    const auto copy = [&](int slot) { return temp + studylist::soundFileName(pid, slot); };
+
+    // The program handles SIGTERM before it makes its first copy, so once the
+    // last copy exists a SIGTERM closes it as closing its window does.
+    const QDeadlineTimer deadline(20000);
+    while (!QFile::exists(copy(kPhrases)) && !deadline.hasExpired() && program.state() == QProcess::Running)
+        QTest::qWait(10);
+    ASSERT_TRUE(QFile::exists(copy(kPhrases))) << "the program made no sound copies";
+    EXPECT_EQ(testsupport::readFile(copy(1)), activitytest::tinyWav(1));
+
+    ::kill(static_cast<pid_t>(pid), SIGTERM);
+    ASSERT_TRUE(program.waitForFinished(15000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0);
+
+    for (int slot = 1; slot <= kPhrases; ++slot)
+        EXPECT_FALSE(QFile::exists(copy(slot))) << slot;
+    EXPECT_EQ(activitytest::fileContents(temp), mainTempFiles) << "only the main program's files, unchanged";
+    EXPECT_EQ(activitytest::fileContents(data), mainDataFiles) << "closing before a finish stores nothing";
+}
