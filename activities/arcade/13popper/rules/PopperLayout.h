@@ -25,6 +25,14 @@ inline constexpr Piece kComputerBullet{8475, 4050, 285, 75};
 inline constexpr Piece kWarn{8475, 4425, 15, 705};
 inline constexpr Piece kWord{4875, 600, 615, 240};
 
+// The window around the desert.
+inline constexpr int kFormWidth = 11880;
+inline constexpr int kFormHeight = 8700;
+inline constexpr Piece kTranslation{825, 300, 10215, 465};
+inline constexpr Piece kPhraseLine{2325, 7800, 7140, 615};
+inline constexpr Piece kPlayerNames[2]{{1200, 7800, 2400, 240}, {9450, 7800, 2400, 240}};
+inline constexpr Piece kScores[2]{{1200, 8025, 1215, 315}, {9450, 8025, 1140, 315}};
+
 inline constexpr int kWordLeft = 4200;        // where every word of a phrase starts
 inline constexpr int kWordSpacing = 1500;     // word i starts at Top i * 1500
 inline constexpr int kShotWordLeft = -2500;   // where removed words are parked

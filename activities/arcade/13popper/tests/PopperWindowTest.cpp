@@ -4,26 +4,15 @@
 #include "activities/arcade/13popper/window/DesertView.h"
 #include "activities/arcade/13popper/window/frmPopper.h"
 
-#include "activities/framework/testkit/ActivityTestKit.h"
-#include "activities/framework/windows/ShapeButton.h"
-#include "activities/framework/windows/frmInstructions.h"
-#include "activities/framework/windows/frmMsg.h"
-#include "activities/framework/windows/frmScores.h"
-#include "common/studylist/HandoffFiles.h"
+#include "activities/framework/testkit/ActivityWindowTest.h"
 #include "platform/store/Store.h"
-#include "platform/ui/EndProgram.h"
-#include "platform/ui/MessageBoxRecorder.h"
-#include "platform/ui/TestClock.h"
 #include "platform/ui/Timer.h"
 
 #include "TestEnvironment.h"
 
-#include <QApplication>
-#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QTest>
-#include <QTimer>
-#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -31,55 +20,19 @@ using namespace popper;
 
 namespace {
 
-constexpr std::int64_t kActivityPid = 4545;
-
-// Answers the next modal window of type W once it shows (a pause may run the
-// event loop before it does): inspect reads it and closes it.
-template <class W>
-void whenShown(std::function<void(W&)> inspect, int triesLeft = 1000)
-{
-    QTimer::singleShot(0, [inspect, triesLeft] {
-        auto* window = qobject_cast<W*>(QApplication::activeModalWidget());
-        if (!window && triesLeft > 0) {
-            whenShown<W>(inspect, triesLeft - 1);
-            return;
-        }
-        ASSERT_NE(window, nullptr) << "expected a " << W::staticMetaObject.className();
-        inspect(*window);
-    });
-}
-
-struct EndSeen {
-    QString heading, answer, top10;
-    QStringList rows;
-};
-
-class PopperWindow : public ::testing::Test {
+class PopperWindow : public activitytest::ActivityWindowTest {
 protected:
     void SetUp() override
     {
-        tempFolder = testsupport::makeFolder("runtime-temp");
-        appFolder = testsupport::makeFolder("Activities");
-        const QString programDir = testsupport::programDir() + "/";
-        ASSERT_TRUE(QFile::copy(programDir + "Activities/13popper.cfg", appFolder + "13popper.cfg"));
-        userStore = testsupport::makeFolder("data") + "Users.dat";
-        ASSERT_TRUE(QFile::copy(programDir + "Dravolin.tpl", userStore));
-        QFile::setPermissions(userStore, QFile::ReadOwner | QFile::WriteOwner);
-        platform::ui::setEndFunction([this](int code) { endCodes.push_back(code); });
-        clock.setAutoAdvance(true);
+        ActivityWindowTest::SetUp();
+        clock.setAutoAdvance(true);  // the pause after the learner is shot
     }
-    void TearDown() override { platform::ui::setEndFunction({}); }
 
     // Starts on `count` phrases; the test sends the timers' ticks itself.
     void start(int count, std::vector<double> draws = {})
     {
-        launch = activitytest::writeLaunch(tempFolder, count, userStore);
         window = std::make_unique<frmPopper>(platform::RandomSource::scripted(std::move(draws)));
-        whenShown<frmInstructions>([](frmInstructions& instructions) {
-            QTest::keyClick(&instructions, Qt::Key_Return);
-        });
-        activity::ActivityEnvironment environment{tempFolder, appFolder, kActivityPid};
-        ASSERT_TRUE(window->Start_Activity({launch.studyListName}, environment));
+        ASSERT_TRUE(ActivityWindowTest::start(*window, count));
         for (platform::ui::Timer* timer : {window->Timer1(), window->tmrMouseCntl(), window->TimerComputerPlayer(),
                                            window->TimerRemoveLabels()})
             timer->setInterval(0);  // never fires by itself
@@ -103,36 +56,13 @@ protected:
         emit window->Timer1()->timeout();
     }
 
-    // Answers the end message and the score window, keeping what they showed.
-    void expectEnd(EndSeen& seen)
-    {
-        whenShown<frmMsg>([this, &seen](frmMsg& message) {
-            seen.heading = message.lblMsg()->text();
-            seen.answer = message.lblAnswer()->text();
-            whenShown<frmScores>([&seen](frmScores& scores) {
-                seen.top10 = scores.lblTop10()->text();
-                if (const QTreeWidgetItem* item = scores.ListView1()->topLevelItem(0))
-                    seen.rows << item->text(1) + "|" + item->text(2);
-                QTest::mouseClick(scores.lblBegin(), Qt::LeftButton);
-                for (int tick = 0; scores.isVisible() && tick < 1000; ++tick)
-                    emit scores.Timer1()->timeout();
-            });
-            QTest::mouseClick(message.lblOK(), Qt::LeftButton);
-        });
-    }
-
     std::vector<platform::Row> storedScores() const
     {
         return platform::Store::open(userStore, platform::OpenMode::ReadOnly)
             .query("SELECT tName, numberScore, tSubject, tActivity FROM tblScores");
     }
 
-    platform::ui::TestClock clock{QDateTime(QDate(2024, 6, 3), QTime(9, 30, 0))};
-    platform::ui::MessageBoxRecorder boxes;
-    QString tempFolder, appFolder, userStore;
-    activitytest::Launch launch;
     std::unique_ptr<frmPopper> window;
-    std::vector<int> endCodes;
 };
 
 }  // namespace
@@ -169,17 +99,20 @@ TEST_F(PopperWindow, PlayedThroughEveryPhraseToTheStoredPoints)
     EXPECT_EQ(window->lblTranslation()->text(), launch.list.phrases[1].translation);
     EXPECT_EQ(window->lblPhrase()->text(), "");
 
-    EndSeen seen;
-    expectEnd(seen);
     const QStringList second = launch.list.phrases[1].phrase.split(' ', Qt::SkipEmptyParts);
     for (const QString& word : second) {
         letters += word.size();
         shootNextWord();
     }
-    EXPECT_EQ(seen.heading, "The gunfight is over!");
-    EXPECT_EQ(seen.answer, "You have practised");
-    EXPECT_EQ(seen.top10, "Top 10 scores");
-    EXPECT_EQ(seen.rows, QStringList{launch.list.userName + "|" + QString::number(10 * letters)});
+    ASSERT_EQ(modals.messages.size(), 1u);
+    EXPECT_EQ(modals.messages[0].heading, "The gunfight is over!");
+    EXPECT_EQ(modals.messages[0].answer, "You have practised");
+    EXPECT_EQ(modals.messages[0].button, "\r\nContinue");
+    ASSERT_EQ(modals.scores.size(), 1u);
+    EXPECT_EQ(modals.scores[0].top10, "Top 10 scores");
+    ASSERT_EQ(modals.scores[0].rows.size(), 1u);
+    EXPECT_TRUE(modals.scores[0].rows[0].contains(QString::number(10 * letters)))
+        << modals.scores[0].rows[0].join('|').toStdString();
     EXPECT_EQ(endCodes, std::vector<int>{0});
     EXPECT_FALSE(window->Timer1()->isEnabled());
 
@@ -188,7 +121,7 @@ TEST_F(PopperWindow, PlayedThroughEveryPhraseToTheStoredPoints)
     EXPECT_EQ(stored[0]["numberScore"].toInt(), 10 * letters);
     EXPECT_EQ(stored[0]["tActivity"].toText(), "Popper");
     EXPECT_EQ(stored[0]["tSubject"].toText(), launch.list.subjectTitle);
-    EXPECT_FALSE(QFile::exists(tempFolder + studylist::soundFileName(kActivityPid, 1)));
+    EXPECT_FALSE(QFileInfo::exists(copyPath(1)));
 }
 
 TEST_F(PopperWindow, ShotLearnerEndsTheGameWithTheSubjectAndPointsSoFar)
@@ -207,10 +140,9 @@ TEST_F(PopperWindow, ShotLearnerEndsTheGameWithTheSubjectAndPointsSoFar)
     const layout::Piece bullet = game.computerBullet(0).box;
     game.learnerBox() = {bullet.left - 400, bullet.top - 100, 630, 480};
 
-    EndSeen seen;
-    expectEnd(seen);
     emit window->Timer1()->timeout();
-    EXPECT_EQ(seen.answer, "You have practised " + launch.list.subjectTitle);
+    ASSERT_EQ(modals.messages.size(), 1u);
+    EXPECT_EQ(modals.messages[0].answer, "You have practised " + launch.list.subjectTitle);
     EXPECT_TRUE(testsupport::soundRecord().toUpper().contains("\tOH"));
     EXPECT_FALSE(window->TimerComputerPlayer()->isEnabled());
     EXPECT_EQ(endCodes, std::vector<int>{0});

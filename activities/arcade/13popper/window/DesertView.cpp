@@ -1,5 +1,6 @@
 #include "activities/arcade/13popper/window/DesertView.h"
 
+#include "activities/framework/windows/WindowColours.h"
 #include "platform/ui/PlainLabel.h"
 #include "platform/ui/Twips.h"
 
@@ -13,14 +14,12 @@ const QColor kSand(255, 255, 192);
 const QColor kInPlay(0, 128, 0);
 const QColor kShot(255, 0, 0);
 constexpr int kLabelPaddingTwips = 120;
-
-void setTextColor(QLabel* label, const QColor& color)
-{
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, color);
-    label->setPalette(palette);
-}
 }  // namespace
+
+QRect pixelRect(const layout::Piece& piece)
+{
+    return platform::ui::twipsToPixels(QRect(piece.left, piece.top, piece.width, piece.height));
+}
 
 DesertView::DesertView(QWidget* parent) : QWidget(parent), pictures_(PopperPictures::load())
 {
@@ -68,8 +67,8 @@ void DesertView::showState()
         const FallingWord& word = words[i];
         if (label->text() != word.caption)
             label->setText(word.caption);
-        setTextColor(label, word.shot ? kShot : kInPlay);
-        label->setGeometry(platform::ui::twipsToPixels(QRect(word.box.left, word.box.top, word.box.width, word.box.height)));
+        activity::setTextColour(label, word.shot ? kShot : kInPlay);
+        label->setGeometry(pixelRect(word.box));
         label->show();
     }
     update();
@@ -77,8 +76,7 @@ void DesertView::showState()
 
 void DesertView::drawPiece(QPainter& painter, const QPixmap& picture, const layout::Piece& piece) const
 {
-    const QRect target = platform::ui::twipsToPixels(QRect(piece.left, piece.top, piece.width, piece.height));
-    painter.drawPixmap(target, picture);
+    painter.drawPixmap(pixelRect(piece), picture);
 }
 
 void DesertView::paintEvent(QPaintEvent*)

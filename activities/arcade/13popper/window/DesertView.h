@@ -13,6 +13,9 @@ class QLabel;
 
 namespace popper {
 
+// A piece's place in pixels, in the coordinates of the widget that holds it.
+QRect pixelRect(const layout::Piece& piece);
+
 class DesertView : public QWidget {
     Q_OBJECT
 

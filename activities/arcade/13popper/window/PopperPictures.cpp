@@ -1,7 +1,6 @@
 #include "activities/arcade/13popper/window/PopperPictures.h"
 
 #include "activities/arcade/13popper/rules/PopperLayout.h"
-#include "platform/ui/Resources.h"
 #include "platform/ui/SvgPicture.h"
 #include "platform/ui/Twips.h"
 
@@ -10,9 +9,8 @@ namespace popper {
 namespace {
 QPixmap icon(const char* name, const layout::Piece& piece)
 {
-    const QSize size = platform::ui::twipsToPixels(QSize(piece.width, piece.height));
-    return platform::ui::renderSvg(platform::ui::resourcePath(QStringLiteral("ICON"), QString::fromLatin1(name)),
-                                   size);
+    return platform::ui::pictureResource(QString::fromLatin1(name),
+                                         platform::ui::twipsToPixels(QSize(piece.width, piece.height)));
 }
 }  // namespace
 

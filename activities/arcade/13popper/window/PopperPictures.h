@@ -1,7 +1,7 @@
 #pragma once
 
-// The gunfight's pictures, drawn from the program's ICON resources at the
-// sizes the desert shows them.
+// The gunfight's pictures (LEFTY, RIGHTY, CACTUS, LBULLET, RBULLET, RIP), drawn
+// from the program's resources at the sizes the desert shows them.
 #include <QPixmap>
 
 namespace popper {

@@ -2,6 +2,7 @@
 
 #include "activities/arcade/13popper/window/DesertView.h"
 #include "activities/framework/windows/ShapeButton.h"
+#include "activities/framework/windows/WindowColours.h"
 #include "activities/framework/windows/WindowLabels.h"
 #include "activities/framework/windows/frmMsg.h"
 #include "main/core/shared/Sound.h"
@@ -27,16 +28,7 @@ enum Caption {
     kTop10 = 11,
 };
 
-constexpr int kFormWidth = 11880;  // twips
-constexpr int kFormHeight = 8700;
 const QColor kDusk(0x5d, 0x40, 0x37);
-
-void setTextColor(QWidget* widget, const QColor& color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, color);
-    widget->setPalette(palette);
-}
 
 const char* soundName(Sound sound)
 {
@@ -100,18 +92,18 @@ void frmPopper::createControls()
     palette.setColor(QPalette::Window, kDusk);
     setPalette(palette);
 
-    picDesert_->setGeometry(twipsToPixels(QRect(kDesertLeft, kDesertTop, kDesertWidth, kDesertHeight)));
-    lblTranslation_->setGeometry(twipsToPixels(QRect(825, 300, 10215, 465)));
-    setTextColor(lblTranslation_, QColor(255, 255, 192));
-    lblPhrase_->setGeometry(twipsToPixels(QRect(2325, 7800, 7140, 615)));
+    picDesert_->setGeometry(pixelRect({kDesertLeft, kDesertTop, kDesertWidth, kDesertHeight}));
+    lblTranslation_->setGeometry(pixelRect(kTranslation));
+    activity::setTextColour(lblTranslation_, QColor(255, 255, 192));
+    lblPhrase_->setGeometry(pixelRect(kPhraseLine));
     lblPhrase_->setWordWrap(true);
-    setTextColor(lblPhrase_, QColor(255, 255, 0));
-    lblPlayer1_->setGeometry(twipsToPixels(QRect(1200, 7800, 2400, 240)));
-    lblScore_[0]->setGeometry(twipsToPixels(QRect(1200, 8025, 1215, 315)));
-    lblPlayer2_->setGeometry(twipsToPixels(QRect(9450, 7800, 2400, 240)));
-    lblScore_[1]->setGeometry(twipsToPixels(QRect(9450, 8025, 1140, 315)));
+    activity::setTextColour(lblPhrase_, QColor(255, 255, 0));
+    lblPlayer1_->setGeometry(pixelRect(kPlayerNames[0]));
+    lblPlayer2_->setGeometry(pixelRect(kPlayerNames[1]));
+    lblScore_[0]->setGeometry(pixelRect(kScores[0]));
+    lblScore_[1]->setGeometry(pixelRect(kScores[1]));
     for (QLabel* label : {lblPlayer1_, lblPlayer2_, lblScore_[0], lblScore_[1]})
-        setTextColor(label, QColor(255, 255, 255));
+        activity::setTextColour(label, QColor(255, 255, 255));
     lblScore_[0]->setText(QStringLiteral("0"));
     lblScore_[1]->setText(QStringLiteral("0"));
     setFixedSize(twipsToPixels(QSize(kFormWidth, kFormHeight)));

@@ -3,26 +3,18 @@
 // selection to a PDF file read back with pdftotext, a failed print, and exit.
 #include "activities/puzzles/07sheetout/window/frmSheetout.h"
 
-#include "activities/framework/testkit/ActivityTestKit.h"
-#include "activities/framework/windows/frmInstructions.h"
-#include "common/studylist/HandoffFiles.h"
+#include "activities/framework/testkit/ActivityWindowTest.h"
 #include "platform/print/Printers.h"
 #include "platform/print/RecordingPrintSurface.h"
-#include "platform/ui/EndProgram.h"
-#include "platform/ui/MessageBoxRecorder.h"
-#include "platform/ui/TestClock.h"
 
 #include "PdfText.h"
 #include "TestEnvironment.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QPlainTextEdit>
-#include <QTest>
 #include <QTextBlock>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -31,8 +23,6 @@ using platform::ui::MessageAnswer;
 using platform::ui::MessageIcon;
 
 namespace {
-
-constexpr std::int64_t kActivityPid = 4343;
 
 // The printed lines as pdftotext lays them out, blanks squeezed, empty ones left out.
 QStringList printedLines(const QString& pdfPath)
@@ -45,19 +35,12 @@ QStringList printedLines(const QString& pdfPath)
     return lines;
 }
 
-class SheetoutWindow : public ::testing::Test {
+class SheetoutWindow : public activitytest::ActivityWindowTest {
 protected:
-    void SetUp() override
-    {
-        tempFolder = testsupport::makeFolder("runtime-temp");
-        appFolder = testsupport::makeFolder("Activities");
-        ASSERT_TRUE(QFile::copy(testsupport::programDir() + "/Activities/07sheetout.cfg", appFolder + "07sheetout.cfg"));
-        platform::ui::setEndFunction([this](int code) { endCodes.push_back(code); });
-    }
     void TearDown() override
     {
-        platform::ui::setEndFunction({});
         platform::print::restoreDefaultPrinter();
+        ActivityWindowTest::TearDown();
     }
 
     // A printer writing the PDF file pdfPath.
@@ -68,37 +51,21 @@ protected:
         });
     }
 
-    void start(int count)
-    {
-        launch = activitytest::writeLaunch(tempFolder, count, testsupport::sandboxDir() + "/data/Users.dat");
-        window = std::make_unique<frmSheetout>();
-        QTimer::singleShot(0, [] {
-            auto* instructions = qobject_cast<frmInstructions*>(QApplication::activeModalWidget());
-            ASSERT_NE(instructions, nullptr);
-            QTest::keyClick(instructions, Qt::Key_Return);
-        });
-        activity::ActivityEnvironment environment{tempFolder, appFolder, kActivityPid};
-        ASSERT_TRUE(window->Start_Activity({launch.studyListName}, environment));
-    }
+    void start(int count) { ASSERT_TRUE(ActivityWindowTest::start(window, count)); }
 
-    QString caption(int row) const { return window->mCaptions(row); }
+    QString caption(int row) const { return window.mCaptions(row); }
 
     // Selects lines first..last (0-based) of the text box.
     void selectLines(int first, int last)
     {
-        QTextCursor cursor(window->txtBody()->document()->findBlockByNumber(first));
-        const QTextBlock end = window->txtBody()->document()->findBlockByNumber(last);
+        QTextCursor cursor(window.txtBody()->document()->findBlockByNumber(first));
+        const QTextBlock end = window.txtBody()->document()->findBlockByNumber(last);
         cursor.setPosition(end.position() + end.length() - 1, QTextCursor::KeepAnchor);
-        window->txtBody()->setTextCursor(cursor);
+        window.txtBody()->setTextCursor(cursor);
     }
 
-    platform::ui::TestClock clock{QDateTime(QDate(2024, 6, 3), QTime(9, 30, 0))};
-    platform::ui::MessageBoxRecorder boxes;
-    QString tempFolder, appFolder;
+    frmSheetout window;
     QString pdfPath = testsupport::sandboxDir() + "/printed.pdf";
-    activitytest::Launch launch;
-    std::unique_ptr<frmSheetout> window;
-    std::vector<int> endCodes;
 };
 
 }  // namespace
@@ -111,12 +78,12 @@ TEST_F(SheetoutWindow, WithoutAPrinterTheSheetIsShownAfterTheMessage)
     EXPECT_EQ(boxes.shown()[0].text, caption(4));
     EXPECT_EQ(boxes.shown()[0].buttons, platform::ui::MessageButtons::Ok);
     const auto& phrases = launch.list.phrases;
-    EXPECT_EQ(window->txtBody()->toPlainText(), "COLOURS\n\nFrench\n1)  " + phrases[0].phrase + "\n2)  " + phrases[1].phrase
+    EXPECT_EQ(window.txtBody()->toPlainText(), "COLOURS\n\nFrench\n1)  " + phrases[0].phrase + "\n2)  " + phrases[1].phrase
                                                     + "\n\nEnglish\n1)  " + phrases[0].translation + "\n2)  "
                                                     + phrases[1].translation + "\n");
 
     // Printing is still offered; asking for it says again that there is no printer.
-    window->mnuPrint()->trigger();
+    window.mnuPrint()->trigger();
     ASSERT_EQ(boxes.shown().size(), 3u);
     EXPECT_EQ(boxes.shown()[1].icon, MessageIcon::Question);
     EXPECT_EQ(boxes.shown()[1].text, caption(7) + "\n\n" + caption(8));
@@ -129,21 +96,21 @@ TEST_F(SheetoutWindow, FontSizeMenuChecksOneItemAndSizesTheText)
     pdfPrinter();
     start(1);
     EXPECT_TRUE(boxes.shown().empty());
-    EXPECT_EQ(window->txtBody()->font().pointSize(), 14);
-    EXPECT_TRUE(window->mnuFontsize(3)->isChecked());
-    window->mnuFontsize(6)->trigger();
+    EXPECT_EQ(window.txtBody()->font().pointSize(), 14);
+    EXPECT_TRUE(window.mnuFontsize(3)->isChecked());
+    window.mnuFontsize(6)->trigger();
     for (int k = 0; k < 7; ++k)
-        EXPECT_EQ(window->mnuFontsize(k)->isChecked(), k == 6) << k;
-    EXPECT_EQ(window->txtBody()->font().pointSize(), 32);
+        EXPECT_EQ(window.mnuFontsize(k)->isChecked(), k == 6) << k;
+    EXPECT_EQ(window.txtBody()->font().pointSize(), 32);
 }
 
 TEST_F(SheetoutWindow, PrintsTheWholeEditedSheetWithHeaderAndPageNumbers)
 {
     pdfPrinter();
     start(10);
-    window->mnuFontsize(6)->trigger();  // 32 points: the sheet runs onto a second page
-    window->txtBody()->appendPlainText("added by the learner");
-    window->mnuPrint()->trigger();
+    window.mnuFontsize(6)->trigger();  // 32 points: the sheet runs onto a second page
+    window.txtBody()->appendPlainText("added by the learner");
+    window.mnuPrint()->trigger();
     ASSERT_EQ(boxes.shown().size(), 1u);  // only the question
 
     const QString text = testsupport::pdfText(pdfPath);
@@ -168,7 +135,7 @@ TEST_F(SheetoutWindow, PrintsOnlyTheSelectionWithItsLineBreaks)
     pdfPrinter();
     start(3);
     selectLines(3, 4);  // "1)  phrase 1" and "2)  phrase 2"
-    window->mnuPrint()->trigger();
+    window.mnuPrint()->trigger();
 
     const QStringList lines = printedLines(pdfPath);
     const auto& phrases = launch.list.phrases;
@@ -185,7 +152,7 @@ TEST_F(SheetoutWindow, AnsweringNoPrintsNothingAndAFailedJobIsReported)
     pdfPrinter();
     start(1);
     boxes.queueAnswer(MessageAnswer::No);
-    window->mnuPrint()->trigger();
+    window.mnuPrint()->trigger();
     EXPECT_FALSE(QFileInfo::exists(pdfPath));
 
     platform::print::replaceDefaultPrinter("Jammed", [](const QString&) {
@@ -193,7 +160,7 @@ TEST_F(SheetoutWindow, AnsweringNoPrintsNothingAndAFailedJobIsReported)
         surface->failToStart("printer jammed");
         return surface;
     });
-    window->mnuPrint()->trigger();
+    window.mnuPrint()->trigger();
     ASSERT_EQ(boxes.shown().size(), 3u);
     EXPECT_EQ(boxes.shown()[2].text, caption(9));
     EXPECT_EQ(boxes.shown()[2].icon, MessageIcon::Exclamation);
@@ -203,16 +170,16 @@ TEST_F(SheetoutWindow, SurvivesATinyWindowAndExitDeletesItsSoundCopies)
 {
     pdfPrinter();
     start(2);
-    window->resize(3, 2);
+    window.resize(3, 2);
     QApplication::processEvents();
-    EXPECT_GE(window->txtBody()->height(), 0);
-    window->resize(500, 400);
+    EXPECT_GE(window.txtBody()->height(), 0);
+    window.resize(500, 400);
     QApplication::processEvents();
-    EXPECT_GT(window->txtBody()->height(), 200);
+    EXPECT_GT(window.txtBody()->height(), 200);
 
-    const QString copy = tempFolder + studylist::soundFileName(kActivityPid, 1);
+    const QString copy = copyPath(1);
     ASSERT_TRUE(QFileInfo::exists(copy));
-    window->mnuExit()->trigger();
+    window.mnuExit()->trigger();
     EXPECT_EQ(endCodes.size(), 1u);
     EXPECT_FALSE(QFileInfo::exists(copy));
 }

@@ -1,6 +1,7 @@
 #include "activities/puzzles/07sheetout/window/frmSheetout.h"
 
 #include "activities/puzzles/07sheetout/rules/CWordWrap.h"
+#include "activities/puzzles/07sheetout/rules/SheetoutLayout.h"
 #include "activities/puzzles/07sheetout/rules/WorksheetText.h"
 #include "platform/print/Printers.h"
 #include "platform/ui/Clock.h"
@@ -21,6 +22,7 @@
 
 using platform::ui::MessageButtons;
 using platform::ui::MessageIcon;
+using namespace sheetout::layout;
 
 namespace sheetout {
 
@@ -35,10 +37,6 @@ enum Caption {
     kPrintFailed = 9,
 };
 
-constexpr int kFormWidth = 9600;   // twips
-constexpr int kFormHeight = 7200;
-constexpr int kStartSizeIndex = 3;  // "14"
-constexpr std::uint32_t kBackColor = 0xC0C0C0;
 
 QString shortDateToday()
 {

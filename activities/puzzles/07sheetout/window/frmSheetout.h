@@ -3,6 +3,7 @@
 // The worksheet window: the study list as an editable vocabulary sheet, a font
 // size menu, and printing of the whole sheet or the selected part.
 #include "activities/framework/startup/ActivityWindow.h"
+#include "activities/puzzles/07sheetout/rules/SheetoutLayout.h"
 
 #include <array>
 
@@ -21,8 +22,6 @@ class frmSheetout : public activity::ActivityWindow {
     Q_OBJECT
 
 public:
-    static constexpr std::array<int, 7> kFontSizes{8, 10, 12, 14, 18, 24, 32};
-
     explicit frmSheetout(QWidget* parent = nullptr);
     ~frmSheetout() override;
 
@@ -50,7 +49,7 @@ private:
     QMenu* mnuSize_ = nullptr;
     QAction* mnuPrint_ = nullptr;
     QAction* mnuExit_ = nullptr;
-    std::array<QAction*, kFontSizes.size()> mnuFontsize_{};
+    std::array<QAction*, layout::kFontSizes.size()> mnuFontsize_{};
 };
 
 }  // namespace sheetout
