@@ -4,6 +4,7 @@
 #   RULES_LIBRARIES <targets...>         what the rules link besides dvl_random and Qt Core
 #   RULES_TESTS <files...>               in rules/tests/
 #   WINDOW <files...>                    in window/
+#   WINDOW_LIBRARIES <targets...>        what the window links besides the framework
 #   WINDOW_TESTS <files...>              in tests/
 #   PICTURES <files...>                  SVG sources in resources/<program>/
 #   LAST_CAPTION <row>                   the last caption row the program reads
@@ -21,7 +22,8 @@
 #                            configuration store, and the real executable ended by SIGTERM
 # See activities/README.md.
 function(dvl_add_activity program)
-  set(keywords WINDOW_CLASS RULES RULES_LIBRARIES RULES_TESTS WINDOW WINDOW_TESTS PICTURES LAST_CAPTION SOUND)
+  set(keywords WINDOW_CLASS RULES RULES_LIBRARIES RULES_TESTS WINDOW WINDOW_LIBRARIES WINDOW_TESTS PICTURES
+               LAST_CAPTION SOUND)
   set(section "")
   set(sounds "")
   foreach(argument IN LISTS ARGN)
@@ -68,7 +70,7 @@ function(dvl_add_activity program)
   add_library(${window} STATIC ${arg_WINDOW})
   target_include_directories(${window} PUBLIC "${PROJECT_SOURCE_DIR}")
   target_link_libraries(${window} PUBLIC ${rules} dvl_activitystartup dvl_activitywindows dvl_shared
-                        dvl_platform Qt6::Widgets)
+                        dvl_platform Qt6::Widgets ${arg_WINDOW_LIBRARIES})
   set(wave_files "")
   foreach(sound IN LISTS sounds)
     set(wave "${CMAKE_CURRENT_BINARY_DIR}/sounds/${sound}.wav")
