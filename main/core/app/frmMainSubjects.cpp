@@ -25,7 +25,7 @@ subjects::SubjectContext frmMain::subjectContext()
                                        modMain.gLanguageCode,
                                        modMain.gInstalledSubjectsDir,
                                        modMain.gVirtualSubjectsDir,
-                                       [](int row) { return modMain.gCaptions[row]; }};
+                                       [](caption::Row row) { return modMain.gCaptions[row]; }};
     // Boxes have no parent: the main window is disabled while a subject loads,
     // and a box parented to it would be disabled too.
     subjects::SubjectHooks hooks;

@@ -59,7 +59,7 @@ void ActivityLauncher::btnAct_Click(const QString& programPath, NodeId selectedN
     const subjects::SubjectContext& context = tree_.context();
     const NodeId subject = subjectToStudy(selectedNode);
     if (subject == kNoNode) {
-        context.showBox(context.caption(103), context.caption(22), subjects::MessageIcon::Exclamation);
+        context.showBox(context.caption(caption::SubjectProblem), context.caption(caption::ChooseSubjectFirst), subjects::MessageIcon::Exclamation);
         return;
     }
     if (subject != selectedNode) tree_.select(subject);

@@ -163,7 +163,7 @@ TEST_F(StartUpTest, SigningInShowsTheMainWindowWithTheLearnersNameAndRights)
         EXPECT_EQ(signInWindow(), nullptr);
         EXPECT_EQ(modMain.gUserName, name);
         EXPECT_EQ(window.windowTitle(), product + "  [" + name + "]");
-        EXPECT_EQ(lblMsg->text(), modMain.gCaptions[62] + " " + product + " " + name);
+        EXPECT_EQ(lblMsg->text(), modMain.gCaptions[caption::Welcome] + " " + product + " " + name);
         EXPECT_EQ(lblMsg->font().pointSize(), 12);
         EXPECT_EQ(btnAdmin->isEnabled(), administrator) << name.toStdString();
         EXPECT_EQ(mnuOption->isEnabled(), administrator) << name.toStdString();

@@ -75,8 +75,8 @@ TEST_F(MainWindowTree, ShowsTheShippedAndCustomSubjectsAfterStartUp)
     ASSERT_EQ(widget->topLevelItemCount(), 4);
     QStringList tops;
     for (int i = 0; i < 4; ++i) tops << widget->topLevelItem(i)->text(0);
-    EXPECT_EQ(tops, QStringList({ProgramFolderFixture::caption(2), ProgramFolderFixture::caption(117),
-                                 ProgramFolderFixture::caption(119), "Example"}));
+    EXPECT_EQ(tops, QStringList({ProgramFolderFixture::caption(caption::InstalledSubjects), ProgramFolderFixture::caption(caption::RandomSubject),
+                                 ProgramFolderFixture::caption(caption::RandomPhrases), "Example"}));
     EXPECT_EQ(childTexts(widget->topLevelItem(0)), QStringList({"Colours", "Food"}));
     EXPECT_EQ(childTexts(widget->topLevelItem(3)), QStringList({"Meal"}));
     EXPECT_EQ(widget->currentItem(), widget->topLevelItem(0));
@@ -127,7 +127,7 @@ TEST_F(MainWindowTree, AnUnreadableSubjectIsReportedAndTheWindowStaysUsable)
     click(broken);
     ASSERT_EQ(boxes.shown().size(), 1u);
     EXPECT_EQ(boxes.shown()[0].icon, platform::ui::MessageIcon::Exclamation);
-    EXPECT_EQ(boxes.shown()[0].title, ProgramFolderFixture::caption(103));
+    EXPECT_EQ(boxes.shown()[0].title, ProgramFolderFixture::caption(caption::SubjectProblem));
     EXPECT_TRUE(window.isEnabled());
     EXPECT_EQ(widget->currentItem(), installed);
 }
@@ -154,9 +154,9 @@ TEST_F(MainWindowTree, ThePhraseMenuAppearsOnlyForPhrasesOfInstalledSubjects)
     }
     ASSERT_EQ(phraseMenu()->actions().size(), 2);
     EXPECT_EQ(phraseMenu()->actions()[0]->objectName(), "mnuEdit");
-    EXPECT_EQ(phraseMenu()->actions()[0]->text(), ProgramFolderFixture::caption(111));
+    EXPECT_EQ(phraseMenu()->actions()[0]->text(), ProgramFolderFixture::caption(caption::EditPhrase));
     EXPECT_EQ(phraseMenu()->actions()[1]->objectName(), "mnuListenToPhrase");
-    EXPECT_EQ(phraseMenu()->actions()[1]->text(), ProgramFolderFixture::caption(112));
+    EXPECT_EQ(phraseMenu()->actions()[1]->text(), ProgramFolderFixture::caption(caption::ListenToPhrase));
 
     // A learner who is not the administrator gets no menu.
     QTest::mouseClick(window.findChild<QPushButton*>("btnChangeUser"), Qt::LeftButton);
@@ -212,7 +212,7 @@ TEST_F(MainWindowTree, TheTemplateContentIsLoadedForTheTickerAndTheLinkMenu)
     for (QLabel* label : window.findChildren<QLabel*>()) {
         if (!label->objectName().startsWith("lblMenu")) continue;
         EXPECT_TRUE(label->isVisibleTo(label->parentWidget()));
-        EXPECT_EQ(label->toolTip(), ProgramFolderFixture::caption(94) + label->property("Tag").toString());
+        EXPECT_EQ(label->toolTip(), ProgramFolderFixture::caption(caption::WebBase) + label->property("Tag").toString());
         texts << label->text();
         tops.push_back(label->y());
     }
