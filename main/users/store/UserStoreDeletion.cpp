@@ -30,7 +30,15 @@ void deleteUserStore(const QString& path, int busyMilliseconds)
     // while the files go; the lock goes with the connection.
     platform::Store store = platform::Store::open(path, platform::OpenMode::ReadWrite);
     store.setBusyTimeout(busyMilliseconds);
-    store.execute(QStringLiteral("BEGIN EXCLUSIVE"));
+    try {
+        store.execute(QStringLiteral("BEGIN EXCLUSIVE"));
+    } catch (const platform::StoreException& error) {
+        if (error.code() != platform::StoreError::Busy) throw;
+        throw platform::StoreException(platform::StoreError::Busy,
+                                       QStringLiteral("The list of users is in use by another program (an activity "
+                                                      "saving a result), so nothing was deleted. Please close the "
+                                                      "activity and try again."));
+    }
     removeFile(journal);
     removeFile(path);
 }
