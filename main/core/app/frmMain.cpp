@@ -19,6 +19,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QAction>
 #include <QLabel>
@@ -241,6 +242,7 @@ void frmMain::Form_Activate()
 void frmMain::Form_Unload()
 {
     launch::Delete_Handoff_Files();
+    QFile::remove(listeningFile());
     platform::ui::endProgram();
 }
 
@@ -259,4 +261,11 @@ void frmMain::closeEvent(QCloseEvent* event)
 void frmMain::paintEvent(QPaintEvent*)
 {
     shared::TileBackgroundMain(*this, picture_, modMain.gCaptions[caption::ErrorHeading]);
+}
+
+// The background is tiled again over the whole new size.
+void frmMain::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    update();
 }
