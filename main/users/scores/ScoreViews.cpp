@@ -4,7 +4,7 @@
 #include "main/users/store/UserRows.h"
 #include "platform/store/Store.h"
 
-namespace scores {
+namespace scoreviews {
 namespace {
 
 using platform::Row;
@@ -114,4 +114,4 @@ caption::Row firstColumnCaption(View view)
     return caption::Activities;
 }
 
-}  // namespace scores
+}  // namespace scoreviews

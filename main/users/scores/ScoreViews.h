@@ -12,7 +12,7 @@
 // since activities write scores into it meanwhile; failures throw
 // platform::StoreException. Values are always bound, so apostrophes and any
 // other letters in names and subjects work.
-namespace scores {
+namespace scoreviews {
 
 // The views in the order the view chooser lists them.
 enum class View { Learners = 0, Activities = 1, Subjects = 2 };
@@ -63,4 +63,4 @@ std::vector<ResultRow> pairResults(const QString& userStorePath, View view, cons
 // The caption of the result list's first column in a view.
 caption::Row firstColumnCaption(View view);
 
-}  // namespace scores
+}  // namespace scoreviews

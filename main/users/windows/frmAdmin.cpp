@@ -19,12 +19,13 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include <array>
 #include <exception>
 
 using namespace users;
 using platform::ui::twipsToPixels;
 using platform::ui::twipsToPixelsX;
-using scores::View;
+using scoreviews::View;
 
 namespace {
 
@@ -109,14 +110,19 @@ void frmAdmin::Form_Load()
 QIcon frmAdmin::treeImage(int image)
 {
     if (image >= kFirstFace && image <= kLastFace) return faceIcon(image);
-    if (image >= scores::images::ActivityClosed && image <= scores::images::Subject)
-        return QIcon(platform::ui::resourcePath(QStringLiteral("ICON"), QString::number(faceResourceNumber(image))));
-    return {};
+    using namespace scoreviews::images;
+    if (image < ActivityClosed || image > Subject) return {};
+    // Made once: a view can show the same icon on thousands of nodes.
+    static std::array<QIcon, Subject - ActivityClosed + 1> icons;
+    QIcon& icon = icons[image - ActivityClosed];
+    if (icon.isNull())
+        icon = QIcon(platform::ui::resourcePath(QStringLiteral("ICON"), QString::number(faceResourceNumber(image))));
+    return icon;
 }
 
 void frmAdmin::paintEvent(QPaintEvent*) { shared::TileBackground(*this, picture_); }
 
-QTreeWidgetItem* frmAdmin::addNode(QTreeWidgetItem* parent, const scores::ViewNode& node, bool root)
+QTreeWidgetItem* frmAdmin::addNode(QTreeWidgetItem* parent, const scoreviews::ViewNode& node, bool root)
 {
     auto* item = new QTreeWidgetItem({node.text});
     if (node.image) item->setIcon(0, treeImage(node.image));
@@ -135,14 +141,14 @@ void frmAdmin::cboView_Click(int index)
     view_ = static_cast<View>(index);
     TreeView1_->clear();
     ListView1_->clear();
-    ListView1_->headerItem()->setText(0, setup_.captions[scores::firstColumnCaption(view_)]);
+    ListView1_->headerItem()->setText(0, setup_.captions[scoreviews::firstColumnCaption(view_)]);
     try {
-        const scores::ScoreView built = scores::buildView(setup_.userStorePath, view_);
+        const scoreviews::ScoreView built = scoreviews::buildView(setup_.userStorePath, view_);
         // Items are made first and added at once: a view can hold thousands of pairs.
         QList<QTreeWidgetItem*> roots;
-        for (const scores::ViewNode& root : built.roots) {
+        for (const scoreviews::ViewNode& root : built.roots) {
             QTreeWidgetItem* item = addNode(nullptr, root, true);
-            for (const scores::ViewNode& child : built.children) addNode(item, child, false);
+            for (const scoreviews::ViewNode& child : built.children) addNode(item, child, false);
             roots.push_back(item);
         }
         TreeView1_->addTopLevelItems(roots);
@@ -170,11 +176,11 @@ void frmAdmin::TreeView1_NodeClick(QTreeWidgetItem* node)
 void frmAdmin::showPair(QTreeWidgetItem* child)
 {
     try {
-        const std::vector<scores::ResultRow> rows =
-            scores::pairResults(setup_.userStorePath, view_, child->parent()->text(0), child->text(0));
+        const std::vector<scoreviews::ResultRow> rows =
+            scoreviews::pairResults(setup_.userStorePath, view_, child->parent()->text(0), child->text(0));
         ListView1_->clear();
         QList<QTreeWidgetItem*> items;
-        for (const scores::ResultRow& row : rows) items.push_back(new QTreeWidgetItem({row.text, row.score, row.date, row.time}));
+        for (const scoreviews::ResultRow& row : rows) items.push_back(new QTreeWidgetItem({row.text, row.score, row.date, row.time}));
         ListView1_->addTopLevelItems(items);
     } catch (const std::exception& error) {
         showError(errorText(error));

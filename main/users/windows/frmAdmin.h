@@ -55,11 +55,11 @@ private:
     void showPair(QTreeWidgetItem* child);
     void showError(const QString& text);
     // A node of the tree, added under parent; a root is returned unattached.
-    QTreeWidgetItem* addNode(QTreeWidgetItem* parent, const scores::ViewNode& node, bool root);
+    QTreeWidgetItem* addNode(QTreeWidgetItem* parent, const scoreviews::ViewNode& node, bool root);
 
     AdminSetup setup_;
     QPixmap picture_;
-    scores::View view_ = scores::View::Learners;
+    scoreviews::View view_ = scoreviews::View::Learners;
     QLabel* lblView_ = nullptr;
     QComboBox* cboView_ = nullptr;
     QTreeWidget* TreeView1_ = nullptr;

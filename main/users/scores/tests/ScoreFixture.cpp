@@ -4,7 +4,7 @@
 #include "main/users/store/UserStore.h"
 #include "platform/store/Store.h"
 
-namespace scores::testing {
+namespace scoreviews::testing {
 
 using platform::Value;
 
@@ -30,4 +30,4 @@ void addLearners(const QString& userStorePath, const std::vector<Learner>& learn
     }
 }
 
-}  // namespace scores::testing
+}  // namespace scoreviews::testing

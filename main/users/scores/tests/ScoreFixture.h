@@ -7,7 +7,7 @@
 #include <vector>
 
 // Score rows written straight into a user store, as the activities write them.
-namespace scores::testing {
+namespace scoreviews::testing {
 
 struct ScoreRow {
     QString name;      // tName
@@ -30,4 +30,4 @@ struct Learner {
 // Adds the learners in order; the first added administers.
 void addLearners(const QString& userStorePath, const std::vector<Learner>& learners);
 
-}  // namespace scores::testing
+}  // namespace scoreviews::testing

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-namespace scores {
+namespace scoreviews {
 namespace {
 
 using testing::addLearners;
@@ -113,4 +113,4 @@ TEST_F(ScoreViewsTest, AMissingOrDamagedStoreThrows)
 }
 
 }  // namespace
-}  // namespace scores
+}  // namespace scoreviews

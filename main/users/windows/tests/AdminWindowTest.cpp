@@ -20,8 +20,8 @@ namespace users::testing {
 namespace {
 
 using platform::ui::MessageAnswer;
-using scores::testing::addLearners;
-using scores::testing::addScores;
+using scoreviews::testing::addLearners;
+using scoreviews::testing::addScores;
 
 class AdminWindowTest : public ::testing::Test {
 protected:
