@@ -104,11 +104,11 @@ void ActivityPanel::Get_Activities(const QString& activitiesDir, const QStringLi
         activitiesDir_ = activitiesDir;
         for (int index = 0; index < programs.size(); ++index) {
             const QString& program = programs.at(index);
-            progress(modMain.gCaptions[23] + ' ' + program);
+            progress(modMain.gCaptions[caption::Loading] + ' ' + program);
             if (!loadPictures(index, program)) return;
             addButton(index, program);
             relayout();
-            progress(modMain.gCaptions[8]);
+            progress(modMain.gCaptions[caption::OkOrDone]);
         }
         relayout();
     } catch (const std::exception& error) {
@@ -147,9 +147,9 @@ bool ActivityPanel::loadPictures(int index, const QString& program)
     } catch (const std::exception&) {
         using namespace platform::ui;
         const QString title = modMain.gProductTitle;
-        showMessage(modMain.gCaptions[105] + '\n' + program + "\n\n" + modMain.gCaptions[106],
+        showMessage(modMain.gCaptions[caption::PicturesNotLoaded] + '\n' + program + "\n\n" + modMain.gCaptions[caption::ConfigurationMissing],
                     MessageIcon::Critical, MessageButtons::Ok, title, window());
-        showMessage(modMain.gCaptions[107], MessageIcon::Exclamation, MessageButtons::Ok, title, window());
+        showMessage(modMain.gCaptions[caption::ProgramWillClose], MessageIcon::Exclamation, MessageButtons::Ok, title, window());
         endProgram(1);
         return false;
     }

@@ -23,7 +23,7 @@ namespace activitypanel {
 //
 // Wiring in the main window (texts and names come from modMain):
 //   auto* panel = new activitypanel::ActivityPanel(PicActsHolder);  // fills the frame, follows its size
-//   panel->lblMoreActs()->setText(modMain.gCaptions[114]);           // Get_Settings
+//   panel->lblMoreActs()->setText(modMain.gCaptions[caption::MoreActivities]);           // Get_Settings
 //   panel->Get_Activities(folders_.activitiesDir, FileAct.entries(), splashProgress());  // start-up
 //   connect(panel, &ActivityPanel::activityClicked, this,
 //           [this](int, const QString& program) { launcher.btnAct_Click(program, tree.selected()); });

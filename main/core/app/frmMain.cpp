@@ -19,6 +19,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QAction>
 #include <QLabel>
@@ -120,7 +121,7 @@ bool frmMain::Get_Captions()
 void frmMain::Set_Paths()
 {
     startup::runTrapped(QStringLiteral("Set_Paths"), [this] {
-        startup::Set_Paths(folders_, programDir_, modMain.gCaptions[10], modMain.gCaptions[11],
+        startup::Set_Paths(folders_, programDir_, modMain.gCaptions[caption::SubjectsFolderName], modMain.gCaptions[caption::CustomSubjectsFolderName],
                            modMain.gProductTitle);
     });
     modMain.gDataDir = folders_.dataDir;
@@ -155,25 +156,25 @@ void frmMain::Get_Settings()
     // A folder that cannot be made is reported on its own, so the window still
     // gets its texts. Without a data folder there is nowhere to make it.
     if (!modMain.gDataDir.isEmpty())
-        startup::runTrapped(procedure, [] { platform::createFolder(modMain.gDataDir + modMain.gCaptions[10]); });
+        startup::runTrapped(procedure, [] { platform::createFolder(modMain.gDataDir + modMain.gCaptions[caption::SubjectsFolderName]); });
     startup::runTrapped(procedure, [this] {
         File1.setPath(modMain.gInstalledSubjectsDir);
         File1.refresh();
         File2.setPath(modMain.gVirtualSubjectsDir);
         File2.refresh();
 
-        lblSelectSubject->setText("1. " + modMain.gCaptions[14]);
-        lblSelectActivity->setText("2. " + modMain.gCaptions[15]);
-        lblCaption->setText(modMain.gCaptions[20]);
+        lblSelectSubject->setText("1. " + modMain.gCaptions[caption::ChooseSubject]);
+        lblSelectActivity->setText("2. " + modMain.gCaptions[caption::ChooseActivity]);
+        lblCaption->setText(modMain.gCaptions[caption::DoubleClickToHear]);
         setWindowTitle(modMain.gProductTitle);
-        btnChangeUser->setText(modMain.gCaptions[99]);
-        btnCreateVirtualSubjects->setText(modMain.gCaptions[65]);
-        btnOpenSubjectsFolder->setText(modMain.gCaptions[142]);
-        lblMoreActs->setText(modMain.gCaptions[114]);
+        btnChangeUser->setText(modMain.gCaptions[caption::ChangeUser]);
+        btnCreateVirtualSubjects->setText(modMain.gCaptions[caption::CreateCustomSubjects]);
+        btnOpenSubjectsFolder->setText(modMain.gCaptions[caption::OpenSubjectsFolder]);
+        lblMoreActs->setText(modMain.gCaptions[caption::MoreActivities]);
 
-        if (splash_) splash_->setStatus(modMain.gCaptions[12] + ".  " + modMain.gCaptions[13]);
+        if (splash_) splash_->setStatus(modMain.gCaptions[caption::PleaseWait] + ".  " + modMain.gCaptions[caption::LoadingSubjects]);
 
-        mPendingText = modMain.gCaptions[63];
+        mPendingText = modMain.gCaptions[caption::FirstTickerText];
 
         picMenu->move(platform::ui::twipsToPixelsX(100) - picMenu->width(), picMenu->y());
 
@@ -211,7 +212,7 @@ bool frmMain::Check_Resolution()
         const QScreen* screen = QGuiApplication::primaryScreen();
         if (!screen || !screenIsTooSmall(screen->size())) return;
         const auto answer = platform::ui::showMessage(
-            modMain.gCaptions[16] + "\n\n" + modMain.gCaptions[1], platform::ui::MessageIcon::None,
+            modMain.gCaptions[caption::ScreenTooSmall] + "\n\n" + modMain.gCaptions[caption::ContinueAnyway], platform::ui::MessageIcon::None,
             platform::ui::MessageButtons::YesNo);
         if (answer == platform::ui::MessageAnswer::No) {
             goOn = false;
@@ -241,6 +242,7 @@ void frmMain::Form_Activate()
 void frmMain::Form_Unload()
 {
     launch::Delete_Handoff_Files();
+    QFile::remove(listeningFile());
     platform::ui::endProgram();
 }
 
@@ -258,5 +260,12 @@ void frmMain::closeEvent(QCloseEvent* event)
 
 void frmMain::paintEvent(QPaintEvent*)
 {
-    shared::TileBackgroundMain(*this, picture_, modMain.gCaptions[149]);
+    shared::TileBackgroundMain(*this, picture_, modMain.gCaptions[caption::ErrorHeading]);
+}
+
+// The background is tiled again over the whole new size.
+void frmMain::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    update();
 }

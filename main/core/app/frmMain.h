@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -33,6 +34,18 @@ class SubjectTreeWidget;
 
 // The main window: the start object of the program. Form_Load runs the whole
 // start-up; closing the window ends the program.
+// What other parts of the suite plug into the main window; an empty member does
+// the least it can.
+struct MainWindowSeams {
+    // Opens the custom-subject editor while the main window is hidden; the editor
+    // shows the main window again when it closes. Empty: the window shows again.
+    std::function<void()> openCustomSubjectEditor;
+    // Opens the phrase dialog modally on the selected phrase (the administrator only).
+    std::function<void(const subjects::NodeTag& phrase)> editPhrase;
+    // The slide-in link menu starts hiding (the pointer left it for the window).
+    std::function<void()> startHidingMenu;
+};
+
 class frmMain : public QWidget, public SignInTarget {
     Q_OBJECT
 
@@ -61,6 +74,11 @@ public:
     // take the real ones; tests set them before Form_Load.
     activitypanel::ActivityPanel* activityPanel() const { return activityPanel_; }
     void setLaunchSeams(launch::LaunchSeams seams) { launchSeams_ = std::move(seams); }
+    void setSeams(MainWindowSeams seams) { seams_ = std::move(seams); }
+
+    // The file the selected phrase's recording is written to before it plays:
+    // "~selectedphrase" + the process id + ".wav" in the temporary folder.
+    static QString listeningFile();
 
     // The ticker's texts and the link menu, loaded from the template store.
     const templatestore::SystemMessages& systemMessages() const { return messages_; }
@@ -82,6 +100,9 @@ protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildControls();
@@ -107,6 +128,9 @@ private:
     void Check_Weekly_Update();
 
     void btnChangeUser_Click();
+    void btnAdmin_Click();
+    void btnCreateVirtualSubjects_Click();
+    void btnOpenSubjectsFolder_Click();
     void btnAct_Click(const QString& programPath);
     void Start_Ticker();
 
@@ -122,6 +146,9 @@ private:
     void Listen_to_Phrase();
     void showWaitBox(const QString& title, const QString& text, int heightTwips);
     void closeWaitBox();
+
+    enum class PointerArea { Background, Logo, TickerPanel };
+    void pointerMovedOver(PointerArea area);
 
     QString templatePath() const;
     templatestore::LoadProgress templateProgress();
@@ -143,6 +170,9 @@ private:
     std::unique_ptr<subjects::SubjectTree> tree_;
     std::unique_ptr<launch::ActivityLauncher> launcher_;
     launch::LaunchSeams launchSeams_;
+    MainWindowSeams seams_;
+    bool mAdministrator = false;
+    bool mListening = false;
     QPointer<subjects::SubjectTreeView> treeView_;
     QPointer<frmMsgBox> waitBox_;
 

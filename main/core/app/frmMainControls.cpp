@@ -75,14 +75,13 @@ void frmMain::buildControls()
     TreeFolders->setHeaderHidden(true);
     TreeFolders->setIconSize(twipsToPixels(QSize(240, 240)));
 
-    // The tree's phrase menu; the administrator's sign-in enables it.
+    // The tree's phrase menu.
     mnuOption = new QMenu(this);
     mnuOption->setObjectName("mnuOption");
     mnuEdit = mnuOption->addAction(QString());
     mnuEdit->setObjectName("mnuEdit");
     mnuListenToPhrase = mnuOption->addAction(QString());
     mnuListenToPhrase->setObjectName("mnuListenToPhrase");
-    mnuOption->setEnabled(false);
 
     // The activity buttons sit on picActs, which scrolls inside its fixed holder.
     PicActsHolder = placeControl(new QFrame(this), "PicActsHolder", {4140, 1860, 5220, 5175});
@@ -104,6 +103,16 @@ void frmMain::buildControls()
     users::playClickOnPress(*btnChangeUser);
     users::playClickOnPress(*btnAdmin);
     connect(btnChangeUser, &QPushButton::clicked, this, [this] { btnChangeUser_Click(); });
+    connect(btnAdmin, &QPushButton::clicked, this, [this] { btnAdmin_Click(); });
+    connect(btnCreateVirtualSubjects, &QPushButton::clicked, this, [this] { btnCreateVirtualSubjects_Click(); });
+    connect(btnOpenSubjectsFolder, &QPushButton::clicked, this, [this] { btnOpenSubjectsFolder_Click(); });
+
+    // The pointer rules follow the pointer over the window, its logo and the ticker panel.
+    setMouseTracking(true);
+    for (QWidget* watched : {static_cast<QWidget*>(imgLogo), static_cast<QWidget*>(PicMsg)}) {
+        watched->setMouseTracking(true);
+        watched->installEventFilter(this);
+    }
 
     // The slide-in link menu; Get_Settings parks it with 100 twips showing at the left edge.
     picMenu = placeControl(new QFrame(this), "picMenu", {0, 0, 3885, 9765});

@@ -42,7 +42,7 @@ void frmMain::btnChangeUser_Click()
 void frmMain::setAdministratorCommandsEnabled(bool enabled)
 {
     btnAdmin->setEnabled(enabled);
-    mnuOption->setEnabled(enabled);
+    mAdministrator = enabled;
 }
 
 void frmMain::setPhraseMenuCaptions(const QString& edit, const QString& listen)

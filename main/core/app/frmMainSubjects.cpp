@@ -25,7 +25,7 @@ subjects::SubjectContext frmMain::subjectContext()
                                        modMain.gLanguageCode,
                                        modMain.gInstalledSubjectsDir,
                                        modMain.gVirtualSubjectsDir,
-                                       [](int row) { return modMain.gCaptions[row]; }};
+                                       [](caption::Row row) { return modMain.gCaptions[row]; }};
     // Boxes have no parent: the main window is disabled while a subject loads,
     // and a box parented to it would be disabled too.
     subjects::SubjectHooks hooks;
@@ -79,23 +79,12 @@ void frmMain::TreeFolders_DblClick()
     mnuListenToPhrase_Click();
 }
 
-// The view asks only for phrases of installed and random subjects; the menu
-// shows only while it is enabled (the administrator is signed in).
+// The view asks only for phrases of installed and random subjects. Every learner
+// gets the menu; Edit tells a learner who is not the administrator why not.
 void frmMain::TreeFolders_PhraseMenu(const QPoint& globalPos)
 {
-    if (mnuOption->isEnabled()) mnuOption->popup(globalPos);
+    mnuOption->popup(globalPos);
 }
-
-// Opens the phrase dialog on the selected phrase.
-void frmMain::mnuEdit_Click() {}
-
-void frmMain::mnuListenToPhrase_Click()
-{
-    if (tree_ && tree_->offersListening(tree_->selected())) Listen_to_Phrase();
-}
-
-// Plays the selected phrase's recording.
-void frmMain::Listen_to_Phrase() {}
 
 void frmMain::showWaitBox(const QString& title, const QString& text, int heightTwips)
 {

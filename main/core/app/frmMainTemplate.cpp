@@ -35,7 +35,7 @@ void frmMain::Get_Menu_Links()
         label->setText(link.text);
         label->setAccessibleName(link.text);
         label->setProperty("Tag", link.link);
-        label->setToolTip(modMain.gCaptions[94] + link.link);
+        label->setToolTip(modMain.gCaptions[caption::WebBase] + link.link);
         icon->show();
         label->show();
         mMenuLast = index;
@@ -61,6 +61,6 @@ void frmMain::Get_Tips()
 
 templatestore::LoadProgress frmMain::templateProgress()
 {
-    return {[](int row) { return modMain.gCaptions[row]; }, splashProgress(),
+    return {[](caption::Row row) { return modMain.gCaptions[row]; }, splashProgress(),
             [] { QCoreApplication::processEvents(); }};
 }

@@ -59,7 +59,7 @@ void ActivityLauncher::btnAct_Click(const QString& programPath, NodeId selectedN
     const subjects::SubjectContext& context = tree_.context();
     const NodeId subject = subjectToStudy(selectedNode);
     if (subject == kNoNode) {
-        context.showBox(context.caption(103), context.caption(22), subjects::MessageIcon::Exclamation);
+        context.showBox(context.caption(caption::SubjectProblem), context.caption(caption::ChooseSubjectFirst), subjects::MessageIcon::Exclamation);
         return;
     }
     if (subject != selectedNode) tree_.select(subject);
@@ -137,11 +137,19 @@ void ActivityLauncher::gatherVirtual(NodeId subjectNode)
         if (gStudyList_.phraseCount() == studylist::kMaxPhrases) break;
         const subjects::NodeTag& tag = tree_.node(child)->tag;
         if (!tag.isPhrase()) continue;
-        // Phrases whose store is missing, of another edition, or gone from it are passed over.
+        // Phrases whose store is missing or of another edition are passed over; the
+        // group's check has already told the learner about them.
         const QString path = context.installedPath(tag.file);
         if (!shared::File_Exists(path) || seams_.checkSubject(tag.file) != subjects::kValidSubject) continue;
+        // A phrase gone from a usable store ends the gathering with an error; the
+        // phrases gathered before it are studied.
         const auto phrase = subjects::readSubjectPhrase(path, tag.key, subjects::WithSound::Yes);
-        if (phrase) addPhrase(tag.file, *phrase);
+        if (!phrase)
+            throw std::runtime_error(QStringLiteral("The phrase %1 is no longer in the subject %2.")
+                                         .arg(tag.key)
+                                         .arg(tag.file)
+                                         .toStdString());
+        addPhrase(tag.file, *phrase);
     }
 }
 

@@ -7,7 +7,7 @@ namespace startup {
 
 CaptionTable::CaptionTable(std::vector<QString> rows) : rows_(std::move(rows)) {}
 
-QString CaptionTable::operator[](int row) const
+QString CaptionTable::operator[](caption::Row row) const
 {
     if (row < 1 || row > rowCount()) return {};
     return rows_[static_cast<std::size_t>(row - 1)];

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "main/core/startup/CaptionRows.h"
+
 #include <QString>
 
 #include <vector>
@@ -15,7 +17,7 @@ public:
     CaptionTable() = default;
     explicit CaptionTable(std::vector<QString> rows);
 
-    QString operator[](int row) const;
+    QString operator[](caption::Row row) const;
     int rowCount() const { return static_cast<int>(rows_.size()); }
     bool isEmpty() const { return rows_.empty(); }
 

@@ -9,7 +9,7 @@ namespace startup {
 
 void showProcedureError(const QString& procedure, const QString& error, QWidget* parent)
 {
-    platform::ui::showErrorBox(modMain.gCaptions[149], procedure, error, QStringLiteral("ERROR"), parent);
+    platform::ui::showErrorBox(modMain.gCaptions[caption::ErrorHeading], procedure, error, QStringLiteral("ERROR"), parent);
 }
 
 bool runTrapped(const QString& procedure, const std::function<void()>& body, QWidget* parent)

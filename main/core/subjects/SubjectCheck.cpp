@@ -43,14 +43,14 @@ QString Check_Subject(const SubjectContext& context, const QString& fileName)
 void Report_Subject_Problem(const SubjectContext& context, const QString& fileName,
                             const QString& result)
 {
-    const QString title = context.caption(103);
+    const QString title = context.caption(caption::SubjectProblem);
     if (tagField(result, 0) == kWrongLanguage) {
         context.showBox(title,
-                        fileName + context.caption(5) + ' ' + context.settings().productTitle,
+                        fileName + context.caption(caption::OtherEdition) + ' ' + context.settings().productTitle,
                         MessageIcon::Exclamation);
         return;
     }
-    const QString text = result + "\n\n" + fileName + context.caption(6) + "\n\n" + context.caption(135);
+    const QString text = result + "\n\n" + fileName + context.caption(caption::CouldNotOpen) + "\n\n" + context.caption(caption::VisitWebSite);
     if (context.showBox(title, text, MessageIcon::None, MessageButtons::YesNo) == MessageAnswer::Yes)
         context.openWebPage(kSubjectsPage);
 }
@@ -72,10 +72,10 @@ VirtualSubjectCheck checkVirtualSubject(const SubjectContext& context,
         }
     }
     if (!check.missingSubjects.isEmpty()) {
-        const QString text = context.caption(133) + "\n\n" + lines(check.missingPhrases) + '\n' +
-                             context.caption(134) + "\n\n" + lines(check.missingSubjects) + '\n' +
-                             context.caption(135);
-        if (context.showBox(context.caption(144), text, MessageIcon::None, MessageButtons::YesNo) ==
+        const QString text = context.caption(caption::PhrasesCannotBeStudied) + "\n\n" + lines(check.missingPhrases) + '\n' +
+                             context.caption(caption::SubjectsNotInstalled) + "\n\n" + lines(check.missingSubjects) + '\n' +
+                             context.caption(caption::VisitWebSite);
+        if (context.showBox(context.caption(caption::MissingSubjects), text, MessageIcon::None, MessageButtons::YesNo) ==
             MessageAnswer::Yes)
             context.openWebPage(kSubjectsPage);
     }

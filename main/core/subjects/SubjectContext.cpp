@@ -2,7 +2,7 @@
 
 namespace subjects {
 
-QString SubjectContext::caption(int row) const
+QString SubjectContext::caption(caption::Row row) const
 {
     return settings_.caption ? settings_.caption(row) : QString();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "main/core/startup/CaptionRows.h"
 #include "platform/ui/MessageBox.h"
 
 #include <QString>
@@ -20,7 +21,7 @@ struct SubjectSettings {
     QString languageCode;          // three-letter subject extension, e.g. "fre"
     QString installedSubjectsDir;  // installed subject stores
     QString virtualSubjectsDir;    // custom subject stores
-    std::function<QString(int row)> caption;  // the main program's caption table
+    std::function<QString(caption::Row row)> caption;  // the main program's caption table
 };
 
 // What the subject code asks of the windows around it. Every hook may stay empty:
@@ -55,7 +56,7 @@ public:
     SubjectHooks& hooks() { return hooks_; }
     const SubjectHooks& hooks() const { return hooks_; }
 
-    QString caption(int row) const;
+    QString caption(caption::Row row) const;
     QString installedPath(const QString& subjectFile) const;
     QString customPath(const QString& storeFile) const;
 

@@ -43,7 +43,7 @@ void splashLine(const LoadProgress& progress, const QString& line)
     if (progress.processEvents) progress.processEvents();
 }
 
-QString caption(const LoadProgress& progress, int row)
+QString caption(const LoadProgress& progress, caption::Row row)
 {
     return progress.caption ? progress.caption(row) : QString();
 }
@@ -57,11 +57,11 @@ void Get_System_Messages(const QString& templatePath, const QString& interfaceLa
         readRows(templatePath, "SELECT " + languageColumn(interfaceLanguage) + ", link FROM tblSystemMessages");
     out.mMessageCount = static_cast<int>(rows.size());
     for (int i = 1; i <= out.mMessageCount; ++i) {
-        splashLine(progress, caption(progress, 23) + " MSG #00" + QString::number(i));
+        splashLine(progress, caption(progress, caption::Loading) + " MSG #00" + QString::number(i));
         const Row& row = rows[static_cast<std::size_t>(i - 1)];
         out.mMessages.push_back(row.at(0).toText());
         out.mMessageLinks.push_back(row.at(1).toText());
-        splashLine(progress, caption(progress, 8));
+        splashLine(progress, caption(progress, caption::OkOrDone));
     }
 }
 
@@ -87,7 +87,7 @@ int Get_Menu_Links(const QString& templatePath, const QString& interfaceLanguage
         const MenuLink link{requiredText(row, 0, "tblMenu", added + 1), requiredText(row, 1, "tblMenu", added + 1)};
         if (addEntry) addEntry(added, link);
         ++added;
-        splashLine(progress, caption(progress, 8));
+        splashLine(progress, caption(progress, caption::OkOrDone));
     }
     return added;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "main/core/startup/CaptionRows.h"
 #include "main/core/template/TemplateTexts.h"
 
 #include <QString>
@@ -12,7 +13,7 @@ namespace templatestore {
 // progress lines, one progress line for the splash window, and a moment for
 // pending window events.
 struct LoadProgress {
-    std::function<QString(int row)> caption;
+    std::function<QString(caption::Row row)> caption;
     std::function<void(const QString& line)> splashLine;
     std::function<void()> processEvents;
 };

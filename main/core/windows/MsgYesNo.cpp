@@ -37,7 +37,7 @@ MsgYesNo::MsgYesNo(QWidget* parent)
 void MsgYesNo::btnYes_Click()
 {
     shared::Play_Wave_Resource(QStringLiteral("click"), shared::kSoundAsync);
-    Open_Web_Page(startup::modMain.gCaptions[90]);
+    Open_Web_Page(startup::modMain.gCaptions[caption::UpgradePageName]);
     close();
 }
 

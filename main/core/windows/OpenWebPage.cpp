@@ -14,7 +14,7 @@ using startup::modMain;
 
 void Open_Web_Page(const QString& page)
 {
-    const QString webBase = modMain.gCaptions[94];
+    const QString webBase = modMain.gCaptions[caption::WebBase];
     QPointer<frmMsgBox> box = new frmMsgBox;
     box->setHeightTwips(2000);
     box->setMessageFontSize(10);
@@ -26,7 +26,7 @@ void Open_Web_Page(const QString& page)
     if (shared::Is_Connected())
         platform::openUrl(QUrl(webBase + page));
     else
-        platform::openUrl(QUrl::fromLocalFile(shared::App_Folder() + modMain.gCaptions[95]));
+        platform::openUrl(QUrl::fromLocalFile(shared::App_Folder() + modMain.gCaptions[caption::OfflinePageName]));
 
     if (box) box->close();
 }

@@ -50,13 +50,13 @@ frmSplash::frmSplash(const QPixmap& logo, QWidget* parent)
     lblVersion_->setText(versionText(DVL_VERSION_MAJOR, DVL_VERSION_MINOR, DVL_VERSION_REVISION));
     lblCopyRight_->setText(QString::fromUtf8(kCopyright));
     imgLogo_->setPixmap(logo);
-    const QString slogan = sloganText(modMain.gCaptions[25], modMain.gProductTitle);
+    const QString slogan = sloganText(modMain.gCaptions[caption::SplashSlogan], modMain.gProductTitle);
     // The two labels carry the same slogan: the first, offset and grey, is its shadow.
     lblCatchyWord_[0]->setStyleSheet("color: #9aa9b8;");
     lblCatchyWord_[1]->setStyleSheet("color: #1f4e9c;");
     for (QLabel* label : lblCatchyWord_) label->setText(slogan);
     lblCatchyWord_[1]->raise();
-    lblLoading_->setText(modMain.gCaptions[53]);
+    lblLoading_->setText(modMain.gCaptions[caption::SplashLoading]);
 
     txtStatus_->setObjectName("txtStatus");
     txtStatus_->setReadOnly(true);
@@ -102,7 +102,7 @@ void frmSplash::keyPressEvent(QKeyEvent* event)
 
 void frmSplash::paintEvent(QPaintEvent*)
 {
-    shared::TileBackgroundSplash(*this, picture_, modMain.gCaptions[149]);
+    shared::TileBackgroundSplash(*this, picture_, modMain.gCaptions[caption::ErrorHeading]);
     QPainter frame(this);
     frame.setPen(QColor("#1f4e9c"));
     frame.drawRect(rect().adjusted(0, 0, -1, -1));

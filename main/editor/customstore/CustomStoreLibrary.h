@@ -1,5 +1,6 @@
 #pragma once
 
+#include "main/core/startup/CaptionRows.h"
 #include "main/core/subjects/CustomStoreReader.h"
 #include "main/editor/customstore/StoreResult.h"
 
@@ -24,7 +25,7 @@ struct CustomStoreSettings {
     QString installedSubjectsDir;  // the installed subject stores; ends in "/"
     QString programDir;            // holds the template "custom.tpl"; ends in "/"
     QString languageCode;          // e.g. "fre": stores are named <folder>.v<code>
-    std::function<QString(int row)> caption;  // the main program's caption table
+    std::function<QString(caption::Row row)> caption;  // the main program's caption table
 };
 
 // A phrase of an installed subject, as the editor hands it over.
@@ -84,11 +85,11 @@ public:
 
 private:
     QString storePath(const QString& folderName) const;
-    QString caption(int row) const;
+    QString caption(caption::Row row) const;
     template <typename T>
-    Result<T> refuse(int captionRow) const { return Result<T>::refused(captionRow, caption(captionRow)); }
-    // A typed folder name that may not become a store's name; 0 when it may.
-    int folderNameRefusal(const QString& name) const;
+    Result<T> refuse(caption::Row captionRow) const { return Result<T>::refused(captionRow, caption(captionRow)); }
+    // Why a typed folder name may not become a store's name; None when it may.
+    caption::Row folderNameRefusal(const QString& name) const;
     Result<QString> fileRefusalOrFailure(const platform::FileError& error) const;
 
     CustomStoreSettings settings_;

@@ -41,7 +41,7 @@ QString settle(const QString& path)
 
 CustomStoreLibrary::CustomStoreLibrary(CustomStoreSettings settings) : settings_(std::move(settings)) {}
 
-QString CustomStoreLibrary::caption(int row) const
+QString CustomStoreLibrary::caption(caption::Row row) const
 {
     return settings_.caption ? settings_.caption(row) : QString();
 }
@@ -70,7 +70,7 @@ QString CustomStoreLibrary::uniqueNewStoreName() const
 {
     QStringList folderNames;
     for (const QString& file : storeFiles()) folderNames << folderNameOf(file);
-    return uniqueStoreName(caption(kNewFolderBase), folderNames, [this](const QString& name) {
+    return uniqueStoreName(caption(caption::NewFolder), folderNames, [this](const QString& name) {
         return nameTaken(settings_.customSubjectsDir, storeFileName(name));
     });
 }
@@ -79,21 +79,21 @@ QString CustomStoreLibrary::uniqueNewStoreName() const
 // that was there before; anything else is a failure.
 Result<QString> CustomStoreLibrary::fileRefusalOrFailure(const platform::FileError& error) const
 {
-    if (error.kind() == platform::FileErrorKind::Exists) return refuse<QString>(kNameTaken);
+    if (error.kind() == platform::FileErrorKind::Exists) return refuse<QString>(caption::FolderNameTaken);
     return Result<QString>::failed(error.text());
 }
 
-int CustomStoreLibrary::folderNameRefusal(const QString& name) const
+caption::Row CustomStoreLibrary::folderNameRefusal(const QString& name) const
 {
-    if (name.trimmed().isEmpty()) return kEmptyName;
-    if (!platform::isSafeFileName(name)) return kUnsafeName;
-    if (nameTaken(settings_.customSubjectsDir, storeFileName(name))) return kNameTaken;
-    return 0;
+    if (name.trimmed().isEmpty()) return caption::TypeAName;
+    if (!platform::isSafeFileName(name)) return caption::UnsafeName;
+    if (nameTaken(settings_.customSubjectsDir, storeFileName(name))) return caption::FolderNameTaken;
+    return caption::None;
 }
 
 Result<QString> CustomStoreLibrary::newStore(const QString& folderName)
 {
-    if (const int refusal = folderNameRefusal(folderName)) return refuse<QString>(refusal);
+    if (const caption::Row refusal = folderNameRefusal(folderName)) return refuse<QString>(refusal);
     const QString file = storeFileName(folderName);
     try {
         platform::copyFile(settings_.programDir + kTemplateFile, settings_.customSubjectsDir + file);
@@ -105,7 +105,7 @@ Result<QString> CustomStoreLibrary::newStore(const QString& folderName)
 
 Result<QString> CustomStoreLibrary::renameStore(const QString& oldFolderName, const QString& typedName)
 {
-    if (const int refusal = folderNameRefusal(typedName)) return refuse<QString>(refusal);
+    if (const caption::Row refusal = folderNameRefusal(typedName)) return refuse<QString>(refusal);
     const QString from = storePath(oldFolderName);
     const QString file = storeFileName(typedName);
     if (const QString busy = settle(from); !busy.isEmpty()) return Result<QString>::failed(busy);

@@ -10,12 +10,6 @@
 // letter case, as the file lists do, and "*" and "?" are plain characters.
 namespace customstore {
 
-// Caption rows of the refusals.
-inline constexpr int kEmptyName = 124;
-inline constexpr int kNameTaken = 125;
-inline constexpr int kUnsafeName = 150;
-inline constexpr int kNewFolderBase = 123;
-
 // True when the folder holds an entry of that name, ignoring letter case.
 bool nameTaken(const QString& folder, const QString& fileName);
 

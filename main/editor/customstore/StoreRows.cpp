@@ -14,8 +14,6 @@ using platform::Store;
 using platform::Transaction;
 using platform::TransactionKind;
 
-constexpr int kTooManyPhrases = 7;
-
 Store openStore(const QString& path)
 {
     return Store::open(path, OpenMode::ReadWrite);
@@ -71,7 +69,7 @@ Result<std::int64_t> CustomStoreLibrary::newSubject(const QString& folderName, c
 Result<> CustomStoreLibrary::renameSubject(const QString& folderName, std::int64_t groupKey,
                                            const QString& typedName)
 {
-    if (typedName.trimmed().isEmpty()) return refuse<std::monostate>(kEmptyName);
+    if (typedName.trimmed().isEmpty()) return refuse<std::monostate>(caption::TypeAName);
     return guarded<std::monostate>([&] {
         Store store = openStore(storePath(folderName));
         const std::int64_t changed = store.execute(
@@ -125,7 +123,7 @@ Result<std::int64_t> CustomStoreLibrary::copyPhrase(const QString& folderName, s
                 .front()
                 .at(0)
                 .toInt();
-        if (count >= kMaxPhrasesPerSubject) return refuse<std::int64_t>(kTooManyPhrases);
+        if (count >= kMaxPhrasesPerSubject) return refuse<std::int64_t>(caption::TooManyPhrases);
         const std::int64_t key = addPhraseRow(store, groupKey, phrase).key;
         transaction.commit();
         return Result<std::int64_t>::ok(key);

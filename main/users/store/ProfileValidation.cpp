@@ -7,8 +7,8 @@
 namespace users {
 namespace {
 
-ProfileVerdict focusOn(ProfileField field) { return {false, field, 0}; }
-ProfileVerdict refuseWith(int caption) { return {false, ProfileField::None, caption}; }
+ProfileVerdict focusOn(ProfileField field) { return {false, field, caption::None}; }
+ProfileVerdict refuseWith(caption::Row caption) { return {false, ProfileField::None, caption}; }
 
 bool nameTaken(const QString& name, const std::vector<UserRecord>& listedUsers)
 {
@@ -30,11 +30,11 @@ ProfileVerdict validateProfile(const ProfileForm& form, ProfileMode mode,
     if (form.passwordChoice == PasswordChoice::New) {
         if (form.password.trimmed().isEmpty()) return focusOn(ProfileField::Password);
         if (form.password2.trimmed().isEmpty()) return focusOn(ProfileField::Password2);
-        if (form.password != form.password2) return refuseWith(kCaptionPasswordsDiffer);
+        if (form.password != form.password2) return refuseWith(caption::PasswordsDiffer);
     }
     if (mode == ProfileMode::NewUser && nameTaken(displayName(first, last), listedUsers))
-        return refuseWith(kCaptionNameTaken);
-    return {true, ProfileField::None, 0};
+        return refuseWith(caption::NameTaken);
+    return {true, ProfileField::None, caption::None};
 }
 
 }  // namespace users

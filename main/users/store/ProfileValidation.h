@@ -1,5 +1,6 @@
 #pragma once
 
+#include "main/core/startup/CaptionRows.h"
 #include "main/users/store/ProfileForm.h"
 #include "main/users/store/UserRecord.h"
 
@@ -7,19 +8,13 @@
 
 namespace users {
 
-// Caption rows the profile dialog shows when it refuses a form.
-constexpr int kCaptionPasswordsDiffer = 36;
-constexpr int kCaptionNameTaken = 42;
-// Shown once, when the very first user has been created: that user administers.
-constexpr int kCaptionFirstUserAdministers = 43;
-
 enum class ProfileField { None, FirstName, LastName, Password, Password2 };
 
 // The dialog's answer to OK: either save, or move the focus and/or show a caption.
 struct ProfileVerdict {
     bool accepted = false;
     ProfileField focus = ProfileField::None;
-    int caption = 0;  // caption row to show; 0: no message
+    caption::Row caption = caption::None;  // the text to show, if any
 
     bool operator==(const ProfileVerdict&) const = default;
 };

@@ -13,7 +13,7 @@ namespace users {
 struct AddedUser {
     UserRecord user;
     // The store held no user before: this one is the administrator, and the
-    // dialog tells so (kCaptionFirstUserAdministers).
+    // dialog tells so (caption::FirstUserAdministers).
     bool firstUser = false;
 };
 

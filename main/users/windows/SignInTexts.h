@@ -2,7 +2,7 @@
 
 #include "main/core/startup/CaptionTable.h"
 #include "main/users/store/UserStoreLoader.h"
-#include "main/users/windows/UserCaptions.h"
+#include "main/core/startup/CaptionRows.h"
 
 #include <QString>
 

@@ -82,12 +82,12 @@ bool frmLogin::Form_Load()
         loginSucceeded_ = false;
         const startup::CaptionTable& captions = setup_.captions;
         setWindowTitle(signInTitle(captions, setup_.productTitle));
-        lblInstructions_->setText(captions[kCaptionInstructions]);
-        lblPassword_->setText(captions[kCaptionPassword]);
-        btnLogin_[0]->setText(captions[kCaptionSignIn]);
-        btnLogin_[1]->setText(captions[kCaptionNewUser]);
-        btnLogin_[2]->setText(captions[kCaptionEditUser]);
-        btnNull_->setAccessibleName(captions[kCaptionSignIn]);
+        lblInstructions_->setText(captions[caption::SignInInstructions]);
+        lblPassword_->setText(captions[caption::Password]);
+        btnLogin_[0]->setText(captions[caption::SignIn]);
+        btnLogin_[1]->setText(captions[caption::NewUser]);
+        btnLogin_[2]->setText(captions[caption::EditUser]);
+        btnNull_->setAccessibleName(captions[caption::SignIn]);
         if (!Load_Users()) return false;
         if (ListView1_->count() > 0) {
             ListView1_Click();
@@ -97,7 +97,7 @@ bool frmLogin::Form_Load()
         }
         return true;
     } catch (const std::exception& error) {
-        platform::ui::showErrorBox(setup_.captions[kCaptionErrorHeading], QStringLiteral("FrmLogin_Load"),
+        platform::ui::showErrorBox(setup_.captions[caption::ErrorHeading], QStringLiteral("FrmLogin_Load"),
                                    QString::fromUtf8(error.what()), windowTitle());
         End_Program();
         return false;
@@ -179,7 +179,7 @@ bool frmLogin::passwordAccepted()
 {
     const auto user = ListView1_->selectedUser();
     if (user && passwordMatches(user->password, txtPassword_->text())) return true;
-    showMessageWindow(*this, setup_.captions[kCaptionWrongPassword]);
+    showMessageWindow(*this, setup_.captions[caption::WrongPassword]);
     if (txtPassword_->isVisible()) txtPassword_->setFocus();
     return false;
 }
@@ -193,7 +193,7 @@ void frmLogin::Sign_In()
     startup::modMain.gUserName = name;
     const startup::CaptionTable& captions = setup_.captions;
     target_.setAdministratorCommandsEnabled(ListView1_->selectedIsAdministrator());
-    target_.setPhraseMenuCaptions(captions[kCaptionEditPhrase], captions[kCaptionListenToPhrase]);
+    target_.setPhraseMenuCaptions(captions[caption::EditPhrase], captions[caption::ListenToPhrase]);
     target_.setWelcome(welcomeLine(captions, setup_.productTitle, name));
     target_.setTitle(signedInTitle(setup_.productTitle, name));
     target_.showSignedIn();

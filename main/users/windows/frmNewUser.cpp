@@ -3,7 +3,6 @@
 #include "main/core/shared/TileBackground.h"
 #include "main/core/windows/WindowPictures.h"
 #include "main/users/windows/FaceIcons.h"
-#include "main/users/windows/UserCaptions.h"
 #include "main/users/windows/UserWindowKit.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Twips.h"
@@ -94,15 +93,15 @@ void frmNewUser::Form_Load()
 {
     const startup::CaptionTable& captions = setup_.captions;
     const bool editing = setup_.mode == ProfileMode::EditUser;
-    setWindowTitle(captions[editing ? kCaptionEditTitle : kCaptionNewUserTitle]);
-    lblfirst_->setText(captions[kCaptionFirstName]);
-    lblLast_->setText(captions[kCaptionLastName]);
-    lblIcon_->setText(captions[kCaptionChooseFace]);
-    chkPassword_->setText(captions[kCaptionUsePassword]);
-    lblTypePass_->setText(captions[kCaptionPassword]);
-    lblRetypePass_->setText(captions[kCaptionPasswordAgain]);
-    btnOk_->setText(captions[editing ? kCaptionEditUser : kCaptionOk]);
-    btnCancel_->setText(captions[kCaptionCancel]);
+    setWindowTitle(captions[editing ? caption::EditUserTitle : caption::NewUserTitle]);
+    lblfirst_->setText(captions[caption::FirstName]);
+    lblLast_->setText(captions[caption::LastName]);
+    lblIcon_->setText(captions[caption::ChooseFace]);
+    chkPassword_->setText(captions[caption::UsePassword]);
+    lblTypePass_->setText(captions[caption::Password]);
+    lblRetypePass_->setText(captions[caption::PasswordAgain]);
+    btnOk_->setText(captions[editing ? caption::EditUser : caption::OkOrDone]);
+    btnCancel_->setText(captions[caption::Cancel]);
 
     for (int face = kFirstFace; face <= kLastFace; ++face) {
         imageCombo1_->addItem(faceIcon(face), QString(), face);
@@ -175,12 +174,12 @@ void frmNewUser::btnEdit_Click(int index)
     const ProfileVerdict verdict = validateProfile(form, setup_.mode, setup_.listedUsers);
     if (!verdict.accepted) {
         focusField(verdict.focus);
-        if (verdict.caption != 0) showMessageWindow(*this, setup_.captions[verdict.caption]);
+        if (verdict.caption != caption::None) showMessageWindow(*this, setup_.captions[verdict.caption]);
         return;
     }
     if (!save(form)) return;
     if (saved_->firstUser)
-        showMessageWindow(*this, setup_.captions[kCaptionFirstUserAdministers], 10);
+        showMessageWindow(*this, setup_.captions[caption::FirstUserAdministers], 10);
     accept();
 }
 
@@ -196,7 +195,7 @@ bool frmNewUser::save(const ProfileForm& form)
             saved_ = AddedUser{store.updateUser(setup_.user.studentId, form), false};
         return true;
     } catch (const std::exception& error) {
-        platform::ui::showErrorBox(setup_.captions[kCaptionErrorHeading], QStringLiteral("btnEdit_Click"),
+        platform::ui::showErrorBox(setup_.captions[caption::ErrorHeading], QStringLiteral("btnEdit_Click"),
                                    QString::fromUtf8(error.what()), QStringLiteral("ERROR"), this);
         return false;
     }

@@ -102,7 +102,7 @@ TEST_F(MainWindowLaunch, AnActivityWithAFolderSelectedStartsNothing)
     clickActivity(0);
     EXPECT_TRUE(starts.empty());
     ASSERT_EQ(boxes.shown().size(), 1u);
-    EXPECT_EQ(boxes.shown()[0].text, ProgramFolderFixture::caption(22));
+    EXPECT_EQ(boxes.shown()[0].text, ProgramFolderFixture::caption(caption::ChooseSubjectFirst));
     EXPECT_TRUE(window.isEnabled());
 }
 

@@ -190,6 +190,43 @@ TEST_F(LaunchTest, ACustomGroupStudiesItsPhrasesWhoseSubjectsArePresentAndValid)
     EXPECT_TRUE(recorded.mainWindowEnabled());
 }
 
+TEST_F(LaunchTest, APhraseGoneFromItsStoreEndsTheGatheringWithAnErrorBox)
+{
+    makeSubjectStore(installed + "animals.fre", tenPhrases("a"));
+    makeCustomStore(custom + "Mine.vfre",
+                    {{"Gone in the middle",
+                      {{3, "a phrase 3", "a 3", ""}, {99, "no longer there", "gone", ""}, {1, "a phrase 1", "a 1", ""}}},
+                     {"Gone first", {{42, "no longer there", "gone", ""}, {2, "a phrase 2", "a 2", ""}}}});
+    makeTree();
+    const NodeId store = tree->nodes().roots().at(3);
+    tree->NodeClick(child(store, 0));
+    recorded.windowEvents.clear();
+
+    // The phrases gathered before the missing one are studied.
+    launchOn(child(store, 0));
+    ASSERT_EQ(recorded.errors.size(), 1u);
+    EXPECT_TRUE(recorded.errors[0].startsWith("Get_Phraes_to_Study: ")) << recorded.errors[0].toStdString();
+    EXPECT_TRUE(recorded.errors[0].contains("99")) << recorded.errors[0].toStdString();
+    ASSERT_EQ(starts.size(), 1u);
+    const studylist::StudyList list = readBack();
+    ASSERT_EQ(list.phraseCount(), 1);
+    EXPECT_EQ(list.phrases[0].phrase, "a phrase 3");
+    EXPECT_EQ(soundSlots(), (std::vector<int>{1}));
+    EXPECT_TRUE(recorded.mainWindowEnabled());
+
+    // Nothing gathered before it: there is nothing to study.
+    starts.clear();
+    recorded.errors.clear();
+    tree->NodeClick(child(store, 1));
+    recorded.boxes.clear();
+    launchOn(child(store, 1));
+    ASSERT_EQ(recorded.errors.size(), 1u);
+    EXPECT_TRUE(recorded.errors[0].contains("42")) << recorded.errors[0].toStdString();
+    ASSERT_EQ(recorded.boxes.size(), 1u);
+    EXPECT_EQ(recorded.boxes[0].text, "There are no phrases to study");
+    expectNoLaunch();
+}
+
 TEST_F(LaunchTest, TheRandomMixStudiesItsTenPhrasesInTreeOrder)
 {
     makeSubjectStore(installed + "animals.fre", tenPhrases("a"));

@@ -15,6 +15,8 @@ using startup::Get_Captions;
 
 namespace {
 
+caption::Row row(int number) { return static_cast<caption::Row>(number); }
+
 // A template with rows (English, Spanish); a null QString becomes a NULL cell.
 QString makeTemplate(const std::vector<std::pair<QString, QString>>& rows)
 {
@@ -36,24 +38,24 @@ TEST(GetCaptions, ReadsTheColumnOfTheInterfaceLanguageInStoreOrder)
     const CaptionTable english = Get_Captions(path, "English");
     const CaptionTable spanish = Get_Captions(path, "Spanish");
     EXPECT_EQ(english.rowCount(), 3);
-    EXPECT_EQ(english[1], "Hello");
-    EXPECT_EQ(english[3], "Bye");
-    EXPECT_EQ(spanish[2], "Temas");
-    EXPECT_EQ(spanish[3], "Adiós");
+    EXPECT_EQ(english[row(1)], "Hello");
+    EXPECT_EQ(english[row(3)], "Bye");
+    EXPECT_EQ(spanish[row(2)], "Temas");
+    EXPECT_EQ(spanish[row(3)], "Adiós");
 }
 
 TEST(GetCaptions, NullCellsReadEmptyAndKeepTheNumbering)
 {
     const QString path = makeTemplate({{"one", "uno"}, {QString(), "dos"}, {"three", QString()}});
     const CaptionTable english = Get_Captions(path, "English");
-    EXPECT_EQ(english[2], "");
-    EXPECT_EQ(english[3], "three");
-    EXPECT_EQ(Get_Captions(path, "Spanish")[3], "");
+    EXPECT_EQ(english[row(2)], "");
+    EXPECT_EQ(english[row(3)], "three");
+    EXPECT_EQ(Get_Captions(path, "Spanish")[row(3)], "");
     // Entries 0 and n + 1, and any number beyond, are empty rather than an error.
-    EXPECT_EQ(english[0], "");
-    EXPECT_EQ(english[4], "");
-    EXPECT_EQ(english[-1], "");
-    EXPECT_EQ(english[1000], "");
+    EXPECT_EQ(english[row(0)], "");
+    EXPECT_EQ(english[row(4)], "");
+    EXPECT_EQ(english[row(-1)], "");
+    EXPECT_EQ(english[row(1000)], "");
 }
 
 TEST(GetCaptions, RefusesAnyColumnButEnglishOrSpanish)

@@ -53,7 +53,7 @@ void SubjectTree::Build_Mixed_Subject()
                 if (refusedCount == fileCount) {
                     // No subject can give a phrase: the mix goes until the next click.
                     busy.restore();
-                    context_.showBox(QString(), context_.caption(140), MessageIcon::None);
+                    context_.showBox(QString(), context_.caption(caption::NoRandomSubject), MessageIcon::None);
                     const NodeId folder = nodes_.parentOf(mix);
                     nodes_.remove(mix);
                     Collapse(folder);
@@ -70,8 +70,8 @@ void SubjectTree::Build_Mixed_Subject()
                 ++refusedCount;
                 if (refusedCount == fileCount) continue;
                 if (++refusals > kRefusalsBeforeWaitBox) {
-                    const QString text = context_.caption(148) + "\n\n" + file;
-                    if (busy.showWaitBox(context_.caption(119), text, kWaitBoxHeightTwips))
+                    const QString text = context_.caption(caption::SubjectSkipped) + "\n\n" + file;
+                    if (busy.showWaitBox(context_.caption(caption::RandomPhrases), text, kWaitBoxHeightTwips))
                         context_.wait(1);
                     context_.processEvents();
                     if (!nodes_.find(mix)) return;  // the tree was rebuilt meanwhile

@@ -14,8 +14,8 @@ void SubjectTree::reportLoadFailure(NodeId node, const QString& file, const QStr
 {
     const NodeId parent = nodes_.parentOf(node);
     setImages(node, images::Failed, images::Failed);
-    context_.showBox(context_.caption(103),
-                     platform::ui::ucase(file) + context_.caption(6) + "\n\n" + error,
+    context_.showBox(context_.caption(caption::SubjectProblem),
+                     platform::ui::ucase(file) + context_.caption(caption::CouldNotOpen) + "\n\n" + error,
                      MessageIcon::Exclamation);
     select(parent);
 }
@@ -51,7 +51,7 @@ void SubjectTree::Load_Custom_Group_Phrases(const QString& storeFile, std::int64
         reportLoadFailure(node, storeFile, QString::fromUtf8(error.what()));
         return;
     }
-    if (phrases.empty()) addPlaceholder(node, 127);
+    if (phrases.empty()) addPlaceholder(node, caption::NoPhrasesYet);
     for (const CustomPhrase& phrase : phrases)
         addNode(node, phrase.translation,
                 NodeTag::phraseOf(NodeKind::CustomPhrase, phrase.subjectFile, phrase.phraseNo,
@@ -74,7 +74,7 @@ bool SubjectTree::Check_Virtual_Subject(NodeId subjectNode)
         setImages(subjectNode, images::Failed, images::Failed);
     } catch (const std::exception& error) {
         context_.showBox(QString(),
-                         tagField(joinedTag, 1).value_or(QString()) + ' ' + context_.caption(6) +
+                         tagField(joinedTag, 1).value_or(QString()) + ' ' + context_.caption(caption::CouldNotOpen) +
                              "\n\n" + QString::fromUtf8(error.what()),
                          MessageIcon::Exclamation);
     }

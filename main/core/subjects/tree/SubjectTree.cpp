@@ -31,7 +31,7 @@ NodeId SubjectTree::addNode(NodeId parent, const QString& text, const NodeTag& t
     return nodes_.add(parent, std::move(node));
 }
 
-void SubjectTree::addPlaceholder(NodeId parent, int captionRow)
+void SubjectTree::addPlaceholder(NodeId parent, caption::Row captionRow)
 {
     addNode(parent, context_.caption(captionRow), NodeTag::placeholder(), 0);
 }
@@ -39,7 +39,7 @@ void SubjectTree::addPlaceholder(NodeId parent, int captionRow)
 void SubjectTree::echoLoaded(const QString& name) const
 {
     context_.messageWindowText(name);
-    context_.splashLine(context_.caption(23) + ' ' + name);
+    context_.splashLine(context_.caption(caption::Loading) + ' ' + name);
     context_.processEvents();
 }
 
@@ -51,9 +51,10 @@ void SubjectTree::notify() const
 void SubjectTree::Create_Folders()
 {
     try {
-        const std::pair<int, NodeKind> folders[] = {{2, NodeKind::InstalledFolder},
-                                                    {117, NodeKind::RandomSubjectFolder},
-                                                    {119, NodeKind::RandomPhrasesFolder}};
+        const std::pair<caption::Row, NodeKind> folders[] = {
+            {caption::InstalledSubjects, NodeKind::InstalledFolder},
+            {caption::RandomSubject, NodeKind::RandomSubjectFolder},
+            {caption::RandomPhrases, NodeKind::RandomPhrasesFolder}};
         for (const auto& [captionRow, kind] : folders)
             addNode(kNoNode, context_.caption(captionRow), NodeTag::topFolder(kind),
                     images::TopClosed, 0, true);
@@ -75,7 +76,7 @@ void SubjectTree::Get_Subjects()
                     images::Subject, images::SubjectSelected);
             echoLoaded(title);
         }
-        if (!nodes_.hasChildren(folder)) addPlaceholder(folder, 130);
+        if (!nodes_.hasChildren(folder)) addPlaceholder(folder, caption::EmptyFolder);
         select(folder);
     } catch (const std::exception& error) {
         context_.errorBox(QStringLiteral("Get_Subjects"), errorText(error));
@@ -100,7 +101,7 @@ void SubjectTree::Get_vSubjects()
                 // One unreadable store is reported; the others are still listed.
                 context_.errorBox(QStringLiteral("Get_vSubjects"), errorText(error));
             }
-            if (!nodes_.hasChildren(folder)) addPlaceholder(folder, 130);
+            if (!nodes_.hasChildren(folder)) addPlaceholder(folder, caption::EmptyFolder);
         }
     } catch (const std::exception& error) {
         context_.errorBox(QStringLiteral("Get_vSubjects"), errorText(error));
@@ -213,8 +214,8 @@ QString SubjectTree::Tag_Item(int part, NodeId node) const
 
 void SubjectTree::showNoSubjects() const
 {
-    const QString text = context_.caption(131) + " \n\n" + context_.settings().installedSubjectsDir +
-                         "\n\n" + context_.caption(132) + '\n';
+    const QString text = context_.caption(caption::NoSubjectsFound) + " \n\n" + context_.settings().installedSubjectsDir +
+                         "\n\n" + context_.caption(caption::CopySubjectsThere) + '\n';
     context_.showBox(QString(), text, MessageIcon::None);
 }
 
@@ -283,7 +284,7 @@ void SubjectTree::clickRandomSubjectFolder(NodeId folder)
 void SubjectTree::clickRandomPhrasesFolder(NodeId folder)
 {
     if (emptiedTopFolder(folder)) return;
-    openTopFolder(folder, addNode(folder, context_.caption(118), NodeTag::randomMix(), images::Subject,
+    openTopFolder(folder, addNode(folder, context_.caption(caption::TenRandomPhrases), NodeTag::randomMix(), images::Subject,
                                   images::SubjectSelected));
     Build_Mixed_Subject();
 }

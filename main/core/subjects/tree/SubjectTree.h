@@ -73,7 +73,7 @@ public:
 private:
     NodeId addNode(NodeId parent, const QString& text, const NodeTag& tag, int image,
                    int selectedImage = 0, bool bold = false);
-    void addPlaceholder(NodeId parent, int captionRow);
+    void addPlaceholder(NodeId parent, caption::Row captionRow);
     void toggle(NodeId node);
     void setExpanded(NodeId node, bool expanded);
     bool emptiedTopFolder(NodeId folder);

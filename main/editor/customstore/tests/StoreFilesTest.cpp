@@ -63,10 +63,10 @@ TEST_F(CustomStoreTest, NamesThatCannotBeFileNamesAreRefused)
     makeStore("Mine");
     for (const char* name : {"a/b", "a\\b", "a:b", "a*b", "a?b", "a\"b", "a<b", "a>b", "a|b", "a\tb", "a\nb", ".", ".."}) {
         const auto made = library.newStore(QString::fromUtf8(name));
-        EXPECT_EQ(made.caption, kUnsafeName) << name;
+        EXPECT_EQ(made.caption, caption::UnsafeName) << name;
         const auto renamed = library.renameStore("Mine", QString::fromUtf8(name));
         EXPECT_EQ(renamed.outcome, Outcome::Refused) << name;
-        EXPECT_EQ(renamed.caption, kUnsafeName) << name;
+        EXPECT_EQ(renamed.caption, caption::UnsafeName) << name;
     }
     EXPECT_EQ(QDir(settings.customSubjectsDir).entryList(QDir::Files), QStringList{"Mine.vfre"});
     EXPECT_TRUE(QDir(settings.customSubjectsDir).entryList(QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
@@ -86,7 +86,7 @@ TEST_F(CustomStoreTest, RenameMovesTheStoreWithItsSubjects)
     makeStore("Mine");
     const auto key = library.newSubject("Mine", "Pets").value;
     const auto renamed = library.renameStore("Mine", "Été à la mer l'an *");
-    EXPECT_EQ(renamed.caption, kUnsafeName);  // "*" is refused as part of a file name
+    EXPECT_EQ(renamed.caption, caption::UnsafeName);  // "*" is refused as part of a file name
     const auto accepted = library.renameStore("Mine", "  Été à la mer, l'an 2  ");
     ASSERT_TRUE(accepted.done()) << accepted.message.toStdString();
     EXPECT_EQ(accepted.value, "  Été à la mer, l'an 2  .vfre");  // typed untrimmed
@@ -105,8 +105,8 @@ TEST_F(CustomStoreTest, RenameOntoAnExistingStoreIsRefusedAndBothStay)
     const QByteArray mine = bytesOf("Mine.vfre");
     const QByteArray other = bytesOf("Other.vfre");
     const std::pair<const char*, int> cases[] = {
-        {"Other", kNameTaken}, {"OTHER", kNameTaken}, {"Mine", kNameTaken}, {"mine", kNameTaken},
-        {"", kEmptyName},      {"   ", kEmptyName},
+        {"Other", caption::FolderNameTaken}, {"OTHER", caption::FolderNameTaken}, {"Mine", caption::FolderNameTaken}, {"mine", caption::FolderNameTaken},
+        {"", caption::TypeAName},      {"   ", caption::TypeAName},
     };
     for (const auto& [typed, caption] : cases) {
         const auto renamed = library.renameStore("Mine", typed);

@@ -25,10 +25,10 @@ ProfileForm form(const char* first, const char* last, PasswordChoice choice = Pa
     return f;
 }
 
-const ProfileVerdict kAccepted{true, ProfileField::None, 0};
+const ProfileVerdict kAccepted{true, ProfileField::None, caption::None};
 
-ProfileVerdict focus(ProfileField field) { return {false, field, 0}; }
-ProfileVerdict message(int caption) { return {false, ProfileField::None, caption}; }
+ProfileVerdict focus(ProfileField field) { return {false, field, caption::None}; }
+ProfileVerdict message(caption::Row caption) { return {false, ProfileField::None, caption}; }
 
 TEST(ProfileValidation, FirstFailingCheckDecides)
 {
@@ -51,9 +51,9 @@ TEST(ProfileValidation, FirstFailingCheckDecides)
         {"blank retyped password", form("Tom", "Hall", New, "a", ""), ProfileMode::NewUser,
          focus(ProfileField::Password2)},
         {"passwords differ in case", form("Tom", "Hall", New, "abc", "ABC"), ProfileMode::NewUser,
-         message(kCaptionPasswordsDiffer)},
+         message(caption::PasswordsDiffer)},
         {"passwords differ in outer blanks", form("Tom", "Hall", New, "abc ", "abc"),
-         ProfileMode::NewUser, message(kCaptionPasswordsDiffer)},
+         ProfileMode::NewUser, message(caption::PasswordsDiffer)},
         {"passwords agree", form("Tom", "Hall", New, " abc ", " abc "), ProfileMode::NewUser,
          kAccepted},
         {"no password asked: boxes ignored", form("Tom", "Hall", PasswordChoice::None, "a", "b"),
@@ -61,11 +61,11 @@ TEST(ProfileValidation, FirstFailingCheckDecides)
         {"kept password: boxes ignored", form("Tom", "Hall", PasswordChoice::KeepStored),
          ProfileMode::EditUser, kAccepted},
         {"taken name ignoring case", form(" ana ", "LÓPEZ"), ProfileMode::NewUser,
-         message(kCaptionNameTaken)},
+         message(caption::NameTaken)},
         {"taken name with an apostrophe", form("zoë", "o'neil"), ProfileMode::NewUser,
-         message(kCaptionNameTaken)},
+         message(caption::NameTaken)},
         {"password mismatch before taken name", form("Ana", "López", New, "a", "b"),
-         ProfileMode::NewUser, message(kCaptionPasswordsDiffer)},
+         ProfileMode::NewUser, message(caption::PasswordsDiffer)},
         {"edit may take any name", form("Ana", "López"), ProfileMode::EditUser, kAccepted},
         {"names differing in a letter", form("Ana", "Lopez"), ProfileMode::NewUser, kAccepted},
     };
@@ -79,7 +79,7 @@ TEST(ProfileValidation, SharpSIsNotDoubleS)
     const std::vector<UserRecord> users{listed("Jo", "Strauß")};
     EXPECT_TRUE(validateProfile(form("Jo", "Strauss"), ProfileMode::NewUser, users).accepted);
     EXPECT_EQ(validateProfile(form("JO", "STRAUß"), ProfileMode::NewUser, users),
-              message(kCaptionNameTaken));
+              message(caption::NameTaken));
 }
 
 }  // namespace

@@ -180,7 +180,7 @@ TEST_F(ProfileDialog, CancelSavesNothingAndAStoreThatCannotBeWrittenKeepsTheDial
     dialog.btnEdit(0)->click();
     ASSERT_EQ(boxes.shown().size(), 1u);
     EXPECT_EQ(boxes.shown()[0].title, "ERROR");
-    EXPECT_TRUE(boxes.shown()[0].text.startsWith(caption(149) + "\n\nbtnEdit_Click: "))
+    EXPECT_TRUE(boxes.shown()[0].text.startsWith(caption(caption::ErrorHeading) + "\n\nbtnEdit_Click: "))
         << boxes.shown()[0].text.toStdString();
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_FALSE(dialog.saved());

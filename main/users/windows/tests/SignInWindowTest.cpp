@@ -106,8 +106,8 @@ TEST_F(SignIn, FreshDataFolderFirstLearnerIsToldTheyAdministerAndSignsIn)
 
     ShownMessage told;
     whenModal<frmNewUser>([&](frmNewUser& dialog) {
-        EXPECT_EQ(dialog.windowTitle(), caption(30));
-        EXPECT_EQ(dialog.btnEdit(0)->text(), caption(8));
+        EXPECT_EQ(dialog.windowTitle(), caption(caption::NewUserTitle));
+        EXPECT_EQ(dialog.btnEdit(0)->text(), caption(caption::OkOrDone));
         QTest::keyClicks(dialog.txtFirst(), "  Ana ");
         QTest::keyClicks(dialog.txtLast(), " Ruiz  ");
         dialog.imageCombo1()->setCurrentIndex(6);
@@ -116,7 +116,7 @@ TEST_F(SignIn, FreshDataFolderFirstLearnerIsToldTheyAdministerAndSignsIn)
     });
     QTest::mouseClick(window->btnLogin(1), Qt::LeftButton);
 
-    EXPECT_EQ(told.text, caption(43));
+    EXPECT_EQ(told.text, caption(caption::FirstUserAdministers));
     EXPECT_EQ(told.points, 10);
     const auto rows = storedUsers(window->storePath());
     ASSERT_EQ(rows.size(), 1u);
@@ -137,7 +137,7 @@ TEST_F(SignIn, FreshDataFolderFirstLearnerIsToldTheyAdministerAndSignsIn)
     QTest::keyClick(window->btnNull(), Qt::Key_Return);
     EXPECT_EQ(startup::modMain.gUserName, "Ana Ruiz");
     EXPECT_EQ(target.administrator, std::vector<bool>{true});
-    EXPECT_EQ(target.menuCaptions, (std::vector<QString>{caption(111), caption(112)}));
+    EXPECT_EQ(target.menuCaptions, (std::vector<QString>{caption(caption::EditPhrase), caption(caption::ListenToPhrase)}));
     EXPECT_EQ(target.welcome, "caption 62 " + kProduct + " Ana Ruiz");
     EXPECT_EQ(target.title, kProduct + "  [Ana Ruiz]");
     EXPECT_EQ(target.shown, 1);
@@ -171,7 +171,7 @@ TEST_F(SignIn, LearnerWithPasswordSignsInOnlyWithItInAnyLetterCase)
         answerNextMessage(told);
         window->txtPassword()->setText(QString::fromUtf8(wrong));
         QTest::mouseClick(window->btnLogin(0), Qt::LeftButton);
-        EXPECT_EQ(told.text, caption(39));
+        EXPECT_EQ(told.text, caption(caption::WrongPassword));
         EXPECT_EQ(target.shown, 0);
         EXPECT_EQ(window->focusWidget(), window->txtPassword());
     }
@@ -209,7 +209,7 @@ TEST_F(SignIn, UnusableStoreIsReportedAndTheProgramEnds)
         std::function<QString()> prepare;  // gives the data folder
         QString messageStart;
     };
-    const QString unreadable = caption(40) + " Error#001 ";
+    const QString unreadable = caption(caption::UserListUnreadable) + " Error#001 ";
     const Case cases[] = {
         {"busy", [&] { return dataWith({profile("Ana", "Ruiz")}); }, unreadable},
         {"not a database",
@@ -251,15 +251,15 @@ TEST_F(SignIn, UnusableStoreIsReportedAndTheProgramEnds)
         const QString text = boxes.shown()[0].text;
         if (!c.messageStart.isEmpty()) {
             EXPECT_TRUE(text.startsWith(c.messageStart)) << text.toStdString();
-            EXPECT_TRUE(text.endsWith("\n\n" + kProduct + " " + caption(41))) << text.toStdString();
+            EXPECT_TRUE(text.endsWith("\n\n" + kProduct + " " + caption(caption::WillCloseNow))) << text.toStdString();
         } else {
-            EXPECT_TRUE(text.endsWith("\n\n" + caption(88) + "\n" + data + "Users.dat")) << text.toStdString();
+            EXPECT_TRUE(text.endsWith("\n\n" + caption(caption::CannotCreateUserList) + "\n" + data + "Users.dat")) << text.toStdString();
         }
         if (QString(c.what) == "busy") EXPECT_EQ(readFile(data + "Users.dat"), before);
         if (QString(c.what) == "not a database") {
             EXPECT_FALSE(QFileInfo::exists(data + "Users.dat"));
             EXPECT_EQ(readFile(data + "Users.dat.bad-2024-03-05"), before);
-            EXPECT_TRUE(text.contains("\n" + caption(151) + " " + data + "Users.dat.bad-2024-03-05"))
+            EXPECT_TRUE(text.contains("\n" + caption(caption::DamagedFileKeptAs) + " " + data + "Users.dat.bad-2024-03-05"))
                 << text.toStdString();
         }
         if (QString(c.what) == "no template") EXPECT_FALSE(QFileInfo::exists(data + "Users.dat"));
@@ -333,13 +333,13 @@ TEST_F(SignIn, EditAsksThePasswordAndKeepsItUnlessANewOneIsTyped)
     ShownMessage told;
     answerNextMessage(told);
     window->btnLogin(2)->click();
-    EXPECT_EQ(told.text, caption(39));
+    EXPECT_EQ(told.text, caption(caption::WrongPassword));
 
     // Changing the name keeps the password when none is typed over the placeholder.
     window->txtPassword()->setText("OWL");
     whenModal<frmNewUser>([](frmNewUser& dialog) {
-        EXPECT_EQ(dialog.windowTitle(), caption(45));
-        EXPECT_EQ(dialog.btnEdit(0)->text(), caption(44));
+        EXPECT_EQ(dialog.windowTitle(), caption(caption::EditUserTitle));
+        EXPECT_EQ(dialog.btnEdit(0)->text(), caption(caption::EditUser));
         EXPECT_EQ(dialog.txtFirst()->text(), "Ben");
         EXPECT_EQ(dialog.txtLast()->text(), "Okafor");
         EXPECT_TRUE(dialog.chkPassword()->isChecked());

@@ -100,7 +100,7 @@ int main(int argc, char** argv)
         save(newDialog, pictures + "frmNewUser-new.png");
         auto* message = new frmMsgBox(&newDialog);
         message->setWindowTitle(newDialog.windowTitle());
-        message->setMessage(captions[43]);
+        message->setMessage(captions[caption::FirstUserAdministers]);
         message->showModeless();
         newDialog.imageCombo1()->showPopup();
         QTimer::singleShot(300, [&, message] {

@@ -1,0 +1,155 @@
+// The main window's commands that lead elsewhere: the results window, the
+// custom-subject editor, the subjects folder, editing and hearing a phrase, and
+// the window's pointer rules.
+#include "main/core/app/frmMain.h"
+
+#include "common/studylist/HandoffFiles.h"
+#include "main/core/launch/HandoffPlace.h"
+#include "main/core/shared/FileExists.h"
+#include "main/core/shared/Sound.h"
+#include "main/core/shared/TempPath.h"
+#include "main/core/shared/Wait.h"
+#include "main/core/startup/ErrorTrap.h"
+#include "main/core/startup/ModMain.h"
+#include "main/core/subjects/SubjectStore.h"
+#include "main/core/subjects/tree/SubjectTree.h"
+#include "main/core/windows/frmMsgBox.h"
+#include "main/users/store/UserStoreLoader.h"
+#include "main/users/windows/frmAdmin.h"
+#include "platform/net/Browser.h"
+#include "platform/ui/MessageBox.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QUrl>
+
+#include <stdexcept>
+
+using startup::modMain;
+
+namespace {
+
+constexpr int kEditorWaitBoxTwips = 1800;
+constexpr int kPhraseBoxTwips = 1500;
+
+}  // namespace
+
+void frmMain::btnAdmin_Click()
+{
+    frmAdmin admin({modMain.gDataDir + users::kUserStoreName, modMain.gCaptions, modMain.gProductTitle,
+                    [] { launch::Delete_Handoff_Files(); }},
+                   this);
+    admin.exec();
+}
+
+void frmMain::btnCreateVirtualSubjects_Click()
+{
+    hide();
+    showWaitBox(modMain.gCaptions[caption::PleaseWait], modMain.gCaptions[caption::LoadingSubjects] + "...",
+                kEditorWaitBoxTwips);
+    shared::Wait(1);
+    // The editor shows this window again when it closes; without one it shows at once.
+    if (seams_.openCustomSubjectEditor)
+        seams_.openCustomSubjectEditor();
+    else
+        show();
+    closeWaitBox();
+}
+
+void frmMain::btnOpenSubjectsFolder_Click()
+{
+    if (!platform::openUrl(QUrl::fromLocalFile(modMain.gInstalledSubjectsDir)))
+        startup::showProcedureError(QStringLiteral("btnOpenSubjectsFolder_Click"),
+                                    QStringLiteral("The folder %1 could not be opened.").arg(modMain.gInstalledSubjectsDir),
+                                    this);
+}
+
+// The menu shows for every learner; only the administrator may change a phrase.
+void frmMain::mnuEdit_Click()
+{
+    if (!mAdministrator) {
+        platform::ui::showMessage(modMain.gCaptions[caption::OnlyAdministratorEdits],
+                                  platform::ui::MessageIcon::Exclamation, platform::ui::MessageButtons::Ok, QString(),
+                                  this);
+        return;
+    }
+    const subjects::TreeNode* node = tree_ ? tree_->node(tree_->selected()) : nullptr;
+    if (!node || !node->tag.isPhrase()) return;
+    if (seams_.editPhrase) seams_.editPhrase(node->tag);
+}
+
+// Only phrases are heard: a folder or a subject does nothing.
+void frmMain::mnuListenToPhrase_Click()
+{
+    if (tree_ && tree_->offersListening(tree_->selected())) Listen_to_Phrase();
+}
+
+QString frmMain::listeningFile()
+{
+    return shared::Get_Temp_Path() + QStringLiteral("~selectedphrase%1.wav").arg(QCoreApplication::applicationPid());
+}
+
+// Shows the selected phrase, and plays its recording after a second unless OK
+// was pressed meanwhile. A second request while one runs is ignored; a phrase
+// whose store or row is gone plays nothing and says nothing.
+void frmMain::Listen_to_Phrase()
+{
+    if (mListening) return;
+    const subjects::TreeNode* node = tree_ ? tree_->node(tree_->selected()) : nullptr;
+    if (!node) return;
+    const subjects::NodeTag tag = node->tag;
+    mListening = true;
+    startup::runTrapped(
+        QStringLiteral("Listen_to_Phrase"),
+        [&] {
+            const QString store = modMain.gInstalledSubjectsDir + tag.file;
+            if (!shared::File_Exists(store)) return;
+            const auto phrase = subjects::readSubjectPhrase(store, tag.key, subjects::WithSound::Yes);
+            if (!phrase) return;
+            const QString file = listeningFile();
+            const studylist::WriteResult written = studylist::writeSoundFile(file, phrase->sound);
+            if (!written.ok()) throw std::runtime_error(written.error.toStdString());
+
+            QPointer<frmMsgBox> box = new frmMsgBox;
+            box->setWindowTitle(modMain.gProductTitle);
+            box->setMessage(tag.phrase);
+            box->setHeightTwips(kPhraseBoxTwips);
+            box->showModeless();
+            shared::Wait(1);
+            if (box && box->isVisible()) shared::Play_Sound_File(file, shared::kSoundSync);
+            if (box) box->close();
+        },
+        this);
+    mListening = false;
+}
+
+// Where the pointer is decides what the window tidies up as it moves: over the
+// background or the logo the link menu starts hiding, and anywhere the ticker
+// link loses its underline. (The activity buttons go back to their normal
+// picture by themselves as the pointer leaves them.)
+void frmMain::pointerMovedOver(PointerArea area)
+{
+    if (area != PointerArea::TickerPanel && seams_.startHidingMenu) seams_.startHidingMenu();
+    if (lblMsg->font().underline()) {
+        QFont font = lblMsg->font();
+        font.setUnderline(false);
+        lblMsg->setFont(font);
+    }
+}
+
+void frmMain::mouseMoveEvent(QMouseEvent* event)
+{
+    pointerMovedOver(PointerArea::Background);
+    QWidget::mouseMoveEvent(event);
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseMove) {
+        if (watched == imgLogo) pointerMovedOver(PointerArea::Logo);
+        if (watched == PicMsg) pointerMovedOver(PointerArea::TickerPanel);
+    }
+    return QWidget::eventFilter(watched, event);
+}
