@@ -22,6 +22,7 @@ TEST(CapsLock, FollowsTheKeyboardIndicatorOnX11)
     server.start(xvfb, {"-displayfd", "1", "-nolisten", "tcp"});
     ASSERT_TRUE(server.waitForStarted(30000));
     QByteArray display;
+    // Xvfb compiles its keymap first, which takes seconds on a busy machine.
     while (!display.contains('\n') && server.waitForReadyRead(30000))
         display += server.readAllStandardOutput();
     ASSERT_FALSE(display.trimmed().isEmpty()) << "Xvfb told no display number";
