@@ -31,7 +31,7 @@ namespace {
 
 constexpr QSize kClientTwips(9720, 6000);
 // Widths of the result list's columns: the view's column, score, date, time.
-constexpr int kColumnTwips[] = {2000, 1000, 1000, 1300};
+constexpr int kColumnTwips[] = {2000, 1000, 1300, 1000};
 // &HFF0000: the administrator's name in the learners view.
 const QColor kAdministratorColour(0, 0, 255);
 
@@ -84,6 +84,8 @@ void frmAdmin::buildControls()
         ListView1_->setColumnWidth(column, twipsToPixelsX(kColumnTwips[column]));
 
     btnClearDatabase_ = placeControl(new QPushButton(this), "btnClearDatabase", {5880, 5340, 3600, 420});
+    // Enter in the window must never start deleting everything.
+    btnClearDatabase_->setAutoDefault(false);
     playClickOnPress(*btnClearDatabase_);
 
     connect(cboView_, &QComboBox::activated, this, [this](int index) { cboView_Click(index); });

@@ -206,6 +206,12 @@ TEST_F(AdminWindowTest, ClearingAsksTwiceAndEitherNoChangesNothing)
 {
     addResults();
     const auto window = open();
+    {
+        // Enter in the window is not a press of the clear button.
+        platform::ui::MessageBoxRecorder boxes;
+        QTest::keyClick(window.get(), Qt::Key_Return);
+        EXPECT_TRUE(boxes.shown().empty());
+    }
     for (const std::vector<MessageAnswer>& answers :
          {std::vector<MessageAnswer>{MessageAnswer::No}, std::vector<MessageAnswer>{MessageAnswer::Yes, MessageAnswer::No}}) {
         platform::ui::MessageBoxRecorder boxes;

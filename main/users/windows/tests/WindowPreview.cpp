@@ -1,12 +1,15 @@
-// Shows the sign-in window and both kinds of profile dialog over a sample user
-// store and saves a picture of each into the given folder, to look at them.
+// Shows the sign-in window, both kinds of profile dialog and the results window
+// over a sample user store and saves a picture of each into the given folder,
+// to look at them.
 #include "main/core/startup/CaptionTable.h"
 #include "main/core/windows/frmMsgBox.h"
 #include "main/users/store/UserStore.h"
 #include "main/users/windows/SignInTarget.h"
 #include "main/users/windows/UserList.h"
 #include "main/users/windows/frmLogin.h"
+#include "main/users/windows/frmAdmin.h"
 #include "main/users/windows/frmNewUser.h"
+#include "platform/store/Store.h"
 #include "platform/files/FileCopy.h"
 #include "platform/ui/Application.h"
 
@@ -17,6 +20,7 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include <cstdio>
 
@@ -79,6 +83,29 @@ int main(int argc, char** argv)
         users.addUser(form);
     }
     const startup::CaptionTable captions = captionsFrom(program + "Dravolin.tpl");
+    {
+        platform::Store scores = platform::Store::open(store, platform::OpenMode::ReadWrite);
+        const char* results[][5] = {{"Zoë O'Brien", "Letter Scramble", "Les animaux", "", "00:02:14"},
+                                    {"Zoë O'Brien", "Letter Scramble", "À la ferme", "", "00:01:48"},
+                                    {"Zoë O'Brien", "Pairs Game", "Les animaux", "120", ""},
+                                    {"Ben Okafor", "Letter Scramble", "Les animaux", "", "00:03:05"},
+                                    {"Anna Łukasiewicz-Müller", "Word Search", "L'école", "860", ""},
+                                    {"Zoë O'Brien", "Letter Scramble", "Les animaux", "", "00:01:59"}};
+        for (const auto& r : results)
+            scores.execute("INSERT INTO tblScores (tName, tActivity, tSubject, numberScore, textScore, nDate, nTime) "
+                           "VALUES (?, ?, ?, ?, ?, '2026-03-14', '10:15:00')",
+                           {QString::fromUtf8(r[0]), QString(r[1]), QString::fromUtf8(r[2]),
+                            *r[3] ? platform::Value(QString(r[3]).toInt()) : platform::Value(),
+                            *r[4] ? platform::Value(QString(r[4])) : platform::Value()});
+    }
+    frmAdmin admin({store, captions, "Lessondesk French", {}});
+    admin.show();
+    admin.cboView()->setCurrentIndex(0);
+    emit admin.cboView()->activated(0);
+    QTreeWidgetItem* zoe = admin.treeView1()->topLevelItem(0);
+    zoe->setExpanded(true);
+    admin.treeView1()->setCurrentItem(zoe->child(0));
+    emit admin.treeView1()->itemClicked(zoe->child(0), 0);
 
     NoTarget target;
     auto* login = new frmLogin({data.path() + "/", program, captions, "Lessondesk French", {}}, target);
@@ -98,6 +125,7 @@ int main(int argc, char** argv)
         save(*login, pictures + "frmLogin.png");
         save(editDialog, pictures + "frmNewUser-edit.png");
         save(newDialog, pictures + "frmNewUser-new.png");
+        save(admin, pictures + "frmAdmin-learners.png");
         auto* message = new frmMsgBox(&newDialog);
         message->setWindowTitle(newDialog.windowTitle());
         message->setMessage(captions[caption::FirstUserAdministers]);
