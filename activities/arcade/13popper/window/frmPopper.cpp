@@ -213,6 +213,19 @@ void frmPopper::endGame(const QString& answer)
     saveNumberScore(game_->score(Side::Learner), kTop10, kContinue);
 }
 
+void frmPopper::stopTimers()
+{
+    for (platform::ui::Timer* timer : {Timer1_, tmrMouseCntl_, TimerComputerPlayer_, TimerRemoveLabels_})
+        timer->setEnabled(false);
+}
+
+void frmPopper::closeEvent(QCloseEvent* event)
+{
+    // Closing ends the game without a result; no tick runs after it.
+    stopTimers();
+    ActivityWindow::closeEvent(event);
+}
+
 void frmPopper::keyPressEvent(QKeyEvent* event)
 {
     // Held keys repeat: a held Space fires again as soon as the bullet is free.

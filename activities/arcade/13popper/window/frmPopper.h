@@ -48,6 +48,7 @@ protected:
     void startGame() override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void createControls();
@@ -60,6 +61,7 @@ private:
     void learnerShot();
     void lastPhraseDone();
     void endGame(const QString& answer);
+    void stopTimers();
 
     platform::RandomSource random_;
     std::unique_ptr<PopperGame> game_;
