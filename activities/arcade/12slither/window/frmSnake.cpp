@@ -358,4 +358,11 @@ void frmSnake::paintEvent(QPaintEvent*)
     shared::TileBackground(*this, background_);
 }
 
+void frmSnake::closeEvent(QCloseEvent* event)
+{
+    Timer1_->setEnabled(false);
+    Timer2_->setEnabled(false);
+    ActivityWindow::closeEvent(event);
+}
+
 }  // namespace slither

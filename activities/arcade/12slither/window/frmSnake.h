@@ -81,6 +81,7 @@ protected:
     void setUpActivity() override;
     void prepareInstructions(frmInstructions& instructions) override;
     void startGame() override;
+    void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 

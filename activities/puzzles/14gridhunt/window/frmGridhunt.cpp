@@ -271,4 +271,10 @@ void frmGridhunt::finish()
     saveTimeScore(lbltimer_->text(), kTop10Caption, kBeginCaption);
 }
 
+void frmGridhunt::closeEvent(QCloseEvent* event)
+{
+    Timer1_->setEnabled(false);
+    ActivityWindow::closeEvent(event);
+}
+
 }  // namespace gridhunt

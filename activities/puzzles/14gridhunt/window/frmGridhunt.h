@@ -57,6 +57,7 @@ protected:
     void beforeInstructions() override;
     void runInstructions() override;
     void startGame() override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void createControls();
