@@ -10,7 +10,7 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev libxkbcommon-dev
   libsqlite3-dev libsdl2-dev libgtest-dev libgmock-dev
-  espeak-ng sox fonts-liberation2 util-linux poppler-utils
+  espeak-ng sox fonts-liberation2 util-linux poppler-utils ccache
 )
 "$here/scripts/install-packages.sh" "${packages[@]}"
 
