@@ -291,6 +291,11 @@ void frmHunchword::btnLetter_Click(int index)
     const int phrase = game_->phraseIndex();
     const Player picker = game_->player();
     const PickOutcome outcome = game_->pick(index);
+    if (!outcome.taken) {
+        TimerClock_->setEnabled(true);
+        enableKeys(true);
+        return;
+    }
     if (outcome.matches > 0) {
         for (int k = 0; k < static_cast<int>(game_->tiles().size()); ++k)
             showTile(k);
@@ -385,6 +390,8 @@ void frmHunchword::TimerClock_Timer()
 
 void frmHunchword::Timer1_Timer()
 {
+    if (ending())
+        return;
     ++showTick_;
     const int count = static_cast<int>(game_->tiles().size());
     if (showTick_ <= kShowColourTicks) {
@@ -399,8 +406,6 @@ void frmHunchword::Timer1_Timer()
     } else if (showTick_ >= kShowEndTick) {
         showTick_ = 0;
         Timer1_->setEnabled(false);
-        if (ending())
-            return;
         if (game_->afterPhrase() == AfterPhrase::NextPhrase) {
             showDeal();
             if (game_->computerToPlay())
