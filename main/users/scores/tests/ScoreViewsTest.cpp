@@ -1,6 +1,6 @@
 #include "main/users/scores/ScoreViews.h"
 
-#include "ScoreFixture.h"
+#include "ScoreViewsFixture.h"
 #include "UserStoreFixture.h"
 #include "platform/store/Store.h"
 

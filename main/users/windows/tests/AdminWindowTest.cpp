@@ -1,6 +1,6 @@
 #include "main/users/windows/frmAdmin.h"
 
-#include "ScoreFixture.h"
+#include "ScoreViewsFixture.h"
 #include "TestEnvironment.h"
 #include "UserStoreFixture.h"
 #include "WindowTestKit.h"

@@ -1,4 +1,4 @@
-#include "ScoreFixture.h"
+#include "ScoreViewsFixture.h"
 
 #include "UserStoreFixture.h"
 #include "main/users/store/UserStore.h"
