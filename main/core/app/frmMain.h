@@ -40,8 +40,9 @@ struct MainWindowSeams {
     // Opens the custom-subject editor while the main window is hidden; the editor
     // shows the main window again when it closes. Empty: the window shows again.
     std::function<void()> openCustomSubjectEditor;
-    // Opens the phrase dialog modally on the selected phrase (the administrator only).
-    std::function<void(const subjects::NodeTag& phrase)> editPhrase;
+    // Opens the phrase dialog modally on the selected phrase (the administrator only);
+    // gives the phrase's tag as stored when its texts were changed, else nothing.
+    std::function<std::optional<subjects::NodeTag>(const subjects::NodeTag& phrase)> editPhrase;
     // The slide-in link menu starts hiding (the pointer left it for the window).
     std::function<void()> startHidingMenu;
 };

@@ -77,7 +77,10 @@ void frmMain::mnuEdit_Click()
     }
     const subjects::TreeNode* node = tree_ ? tree_->node(tree_->selected()) : nullptr;
     if (!node || !node->tag.isPhrase()) return;
-    if (seams_.editPhrase) seams_.editPhrase(node->tag);
+    if (!seams_.editPhrase) return;
+    const subjects::NodeId edited = node->id;
+    // The node shows the translation as stored; it stays as it was when nothing was.
+    if (const auto stored = seams_.editPhrase(node->tag)) tree_->retag(edited, stored->translation, *stored);
 }
 
 // Only phrases are heard: a folder or a subject does nothing.

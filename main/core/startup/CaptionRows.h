@@ -119,6 +119,8 @@ enum Row : int {
     EmptyFolder = 130,
     SubjectNotOnFolder = 137,
     UnsafeName = 150,
+    PhraseReadOnly = 152,
+    PhraseGone = 153,
 };
 
 }  // namespace caption

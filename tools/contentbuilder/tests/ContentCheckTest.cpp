@@ -63,7 +63,9 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenContent{"RefusalCaptionMissing",
                       [](const ContentFixture& f) {
                           // Rows after it move up one, so only row 150 is missing.
-                          replaceIn(f.content + "template/captions.json", "\"row\": 151", "\"row\": 152");
+                          for (int row : {153, 152, 151})
+                              replaceIn(f.content + "template/captions.json", QString("\"row\": %1").arg(row),
+                                        QString("\"row\": %1").arg(row + 1));
                           replaceIn(f.content + "template/captions.json", "\"row\": 150", "\"row\": 151");
                       },
                       "captions.json", "row 150 has no English text"},

@@ -141,7 +141,11 @@ TEST_F(MainWindowCommands, OkWithinTheFirstSecondCancelsAndASecondListenIsIgnore
 TEST_F(MainWindowCommands, EditOpensThePhraseDialogForTheAdministratorOnly)
 {
     std::vector<subjects::NodeTag> edited;
-    window.setSeams({{}, [&edited](const subjects::NodeTag& tag) { edited.push_back(tag); }, {}});
+    std::optional<subjects::NodeTag> reply;  // what the dialog stored
+    window.setSeams({{}, [&](const subjects::NodeTag& tag) {
+                         edited.push_back(tag);
+                         return reply;
+                     }, {}});
     startUp();
     QTreeWidgetItem* installed = top(NodeKind::InstalledFolder);
     click(installed);
@@ -155,6 +159,16 @@ TEST_F(MainWindowCommands, EditOpensThePhraseDialogForTheAdministratorOnly)
     EXPECT_EQ(edited[0].phrase, "le fromage");
     EXPECT_EQ(edited[0].translation, "cheese");
     EXPECT_EQ(edited[0].translation2, "cheese, a");
+    EXPECT_EQ(food->child(1)->text(0), "cheese") << "nothing stored: the node stays as it was";
+
+    // The node shows the translation as stored and keeps the stored texts for the next edit.
+    reply = subjects::NodeTag::phraseOf(NodeKind::Phrase, edited[0].file, edited[0].key, "le fromage",
+                                        "the cheese", "cheese, a");
+    edit->trigger();
+    EXPECT_EQ(food->child(1)->text(0), "the cheese");
+    edit->trigger();
+    ASSERT_EQ(edited.size(), 3u);
+    EXPECT_EQ(edited[2], *reply);
     EXPECT_TRUE(boxes.shown().empty());
 
     QTest::mouseClick(button("btnChangeUser"), Qt::LeftButton);
@@ -164,7 +178,7 @@ TEST_F(MainWindowCommands, EditOpensThePhraseDialogForTheAdministratorOnly)
     EXPECT_FALSE(button("btnAdmin")->isEnabled());
     click(food->child(1));
     edit->trigger();
-    EXPECT_EQ(edited.size(), 1u);
+    EXPECT_EQ(edited.size(), 3u);
     ASSERT_EQ(boxes.shown().size(), 1u);
     EXPECT_EQ(boxes.shown()[0].text, ProgramFolderFixture::caption(caption::OnlyAdministratorEdits));
     EXPECT_EQ(boxes.shown()[0].icon, platform::ui::MessageIcon::Exclamation);

@@ -148,6 +148,15 @@ void SubjectTree::setImages(NodeId node, int image, int selectedImage)
     notify();
 }
 
+void SubjectTree::retag(NodeId node, const QString& text, const NodeTag& tag)
+{
+    TreeNode* found = nodes_.find(node);
+    if (!found) return;
+    found->text = text;
+    found->tag = tag;
+    notify();
+}
+
 void SubjectTree::Expand(NodeId node)
 {
     setExpanded(node, true);

@@ -59,6 +59,8 @@ public:
     void select(NodeId node);
     // Sets a node's normal and selected picture (a failed subject gets images::Failed).
     void setImages(NodeId node, int image, int selectedImage);
+    // Gives a node a new text and tag (a phrase whose texts were corrected).
+    void retag(NodeId node, const QString& text, const NodeTag& tag);
     NodeId topFolder(NodeKind kind) const;
     // The installed subject files as last listed.
     const QStringList& installedFiles() const { return installedFiles_; }
