@@ -173,7 +173,6 @@ private:
     launch::LaunchSeams launchSeams_;
     MainWindowSeams seams_;
     bool mAdministrator = false;
-    bool mListening = false;
     QPointer<subjects::SubjectTreeView> treeView_;
     QPointer<frmMsgBox> waitBox_;
 

@@ -39,10 +39,7 @@ subjects::SubjectContext frmMain::subjectContext()
     hooks.splashLine = [this](const QString& line) { splashProgress()(line); };
     // Whichever message window is showing: the editor's wait box while the tree
     // is rebuilt after its changes shows each name as it loads.
-    hooks.messageWindowText = [](const QString& text) {
-        for (QWidget* shown : QApplication::topLevelWidgets())
-            if (auto* box = qobject_cast<frmMsgBox*>(shown); box && box->isVisible()) box->setMessage(text);
-    };
+    hooks.messageWindowText = setShownMessageWindowsText;
     hooks.processEvents = [] { QCoreApplication::processEvents(); };
     hooks.setMainWindowEnabled = [this](bool enabled) { setEnabled(enabled); };
     hooks.showWaitBox = [this](const QString& title, const QString& text, int heightTwips) {
