@@ -101,8 +101,7 @@ int drop(const QString& folder)
 
 int main(int argc, char** argv)
 {
-    // The window needs no display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    benchkit::preferOffscreen();
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() == 5 && args[1] == "make") return make(args[2], args[3].toInt(), args[4].toInt());

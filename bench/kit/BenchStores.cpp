@@ -44,6 +44,11 @@ void makeCustom(const QString& path)
 
 }  // namespace
 
+void preferOffscreen()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
 void makeBenchFolders(const QString& folder, int installed, int custom)
 {
     const QString subjects = folder + "/Subjects/";

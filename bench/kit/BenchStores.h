@@ -4,6 +4,9 @@
 
 namespace benchkit {
 
+// The benchmarks' windows need no display: the offscreen platform unless one is chosen.
+void preferOffscreen();
+
 // Fills <folder>/Subjects with `installed` subject stores of ten phrases
 // (subject_0001.fre ...) and <folder>/Custom with `custom` custom stores of ten
 // groups of ten phrases each ("Folder 001.vfre" ...), replacing what was there.

@@ -83,8 +83,7 @@ int build(const QString& folder, int runs, Mode mode)
 
 int main(int argc, char** argv)
 {
-    // The windows need no display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    benchkit::preferOffscreen();
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() == 5 && args[1] == "make") return make(args[2], args[3].toInt(), args[4].toInt());

@@ -5,6 +5,15 @@
 
 namespace editor {
 
+// Checks an installed subject store and tells the learner what is wrong with it.
+bool EditorController::subjectIsValid(const QString& subjectFile) const
+{
+    const QString result = subjects::Check_Subject(context_, subjectFile);
+    if (result == subjects::kValidSubject) return true;
+    subjects::Report_Subject_Problem(context_, subjectFile, result);
+    return false;
+}
+
 void EditorController::installedPressed(NodeId node)
 {
     active_ = ActiveTree::Installed;
@@ -21,11 +30,8 @@ void EditorController::installedClicked(NodeId node)
     if (clicked->tag.kind == NodeKind::InstalledFolder) {
         installed_.setExpanded(node, !clicked->expanded);
     } else if (clicked->tag.kind == NodeKind::InstalledSubject && !installed_.hasChildren(node)) {
-        const QString file = clicked->tag.file;
-        const QString result = subjects::Check_Subject(context_, file);
-        if (result != subjects::kValidSubject) {
+        if (!subjectIsValid(clicked->tag.file)) {
             installed_.setImages(node, images::Failed, images::Failed);
-            subjects::Report_Subject_Problem(context_, file, result);
             installed_.select(installed_.parentOf(node));
         } else {
             installed_.setImages(node, images::Subject, images::SubjectSelected);
@@ -67,15 +73,9 @@ void EditorController::customClicked(NodeId node)
     case NodeKind::CustomGroup:
         Load_Custom_Subject_Phrases(node);
         break;
-    case NodeKind::CustomPhrase: {
-        const QString file = clicked->tag.file;
-        const QString result = subjects::Check_Subject(context_, file);
-        if (result != subjects::kValidSubject) {
-            subjects::Report_Subject_Problem(context_, file, result);
-            custom_.select(custom_.parentOf(node));
-        }
+    case NodeKind::CustomPhrase:
+        if (!subjectIsValid(clicked->tag.file)) custom_.select(custom_.parentOf(node));
         break;
-    }
     default:
         break;
     }

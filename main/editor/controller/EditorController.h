@@ -93,6 +93,7 @@ private:
     NodeId folderOf(NodeId customNode) const;
     std::optional<editorrules::CustomKind> customKind(NodeId node) const;
 
+    bool subjectIsValid(const QString& subjectFile) const;
     void Add_Installed_Root();
     void Load_Installed_Subjects();
     void Load_Custom_Folders();

@@ -97,25 +97,28 @@ void CustomTreeWidget::keyPressEvent(QKeyEvent* event)
     EditorTreeWidget::keyPressEvent(event);
 }
 
-void CustomTreeWidget::dragEnterEvent(QDragEnterEvent* event)
+namespace {
+// Takes a drag from the installed tree, as a copy; ignores any other.
+bool acceptInstalledNode(QDropEvent* event)
 {
     if (!event->mimeData()->hasFormat(InstalledTreeWidget::kDragFormat)) {
         event->ignore();
-        return;
+        return false;
     }
     event->setDropAction(Qt::CopyAction);
     event->accept();
+    return true;
+}
+}  // namespace
+
+void CustomTreeWidget::dragEnterEvent(QDragEnterEvent* event)
+{
+    acceptInstalledNode(event);
 }
 
 void CustomTreeWidget::dragMoveEvent(QDragMoveEvent* event)
 {
-    if (!event->mimeData()->hasFormat(InstalledTreeWidget::kDragFormat)) {
-        event->ignore();
-        return;
-    }
-    event->setDropAction(Qt::CopyAction);
-    event->accept();
-    emit dragMoved(event->position().toPoint());
+    if (acceptInstalledNode(event)) emit dragMoved(event->position().toPoint());
 }
 
 void CustomTreeWidget::dragLeaveEvent(QDragLeaveEvent* event)
@@ -126,12 +129,7 @@ void CustomTreeWidget::dragLeaveEvent(QDragLeaveEvent* event)
 
 void CustomTreeWidget::dropEvent(QDropEvent* event)
 {
-    if (!event->mimeData()->hasFormat(InstalledTreeWidget::kDragFormat)) {
-        event->ignore();
-        return;
-    }
-    event->setDropAction(Qt::CopyAction);
-    event->accept();
+    if (!acceptInstalledNode(event)) return;
     // The drop is acted on once the drag has ended, so its messages can be modal.
     const QPoint position = event->position().toPoint();
     QTimer::singleShot(0, this, [this, position] { emit dropped(position); });

@@ -1,20 +1,16 @@
 #include "main/editor/window/frmCustomSubject.h"
 
 #include "main/core/shared/TileBackground.h"
-#include "main/core/shared/Wait.h"
 #include "main/core/startup/ErrorTrap.h"
-#include "main/core/windows/OpenWebPage.h"
 #include "main/core/windows/PhraseListening.h"
 #include "main/core/windows/WindowPictures.h"
-#include "main/core/windows/frmMsgBox.h"
+#include "main/core/windows/SubjectWindowHooks.h"
 #include "main/editor/window/EditorPictures.h"
 #include "main/editor/window/EditorTreeWidgets.h"
 #include "main/users/windows/UserWindowKit.h"
-#include "platform/ui/MessageBox.h"
 #include "platform/ui/Twips.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -163,25 +159,8 @@ void frmCustomSubject::connectEvents()
 
 subjects::SubjectContext frmCustomSubject::subjectContext()
 {
-    // Boxes have no parent: this window is disabled while it loads.
-    subjects::SubjectHooks hooks;
-    hooks.messageBox = [](const platform::ui::MessageRequest& box) {
-        return platform::ui::showMessage(box.text, box.icon, box.buttons, box.title);
-    };
-    hooks.errorBox = [](const QString& procedure, const QString& error) {
-        startup::showProcedureError(procedure, error);
-    };
-    hooks.openWebPage = [](const QString& page) { Open_Web_Page(page); };
-    hooks.messageWindowText = setShownMessageWindowsText;
-    hooks.processEvents = [] { QCoreApplication::processEvents(); };
-    hooks.setMainWindowEnabled = [this](bool enabled) { setEnabled(enabled); };
-    hooks.showWaitBox = [this](const QString& title, const QString& text, int heightTwips) {
-        waitBox_.show(title, text, heightTwips);
-    };
-    hooks.setWaitBoxText = [this](const QString& text) { waitBox_.setText(text); };
-    hooks.closeWaitBox = [this] { waitBox_.close(); };
-    hooks.wait = [](int seconds) { shared::Wait(seconds); };
-    return subjects::SubjectContext(setup_.settings, std::move(hooks));
+    return subjects::SubjectContext(setup_.settings,
+                                    subjectWindowHooks(waitBox_, [this](bool enabled) { setEnabled(enabled); }));
 }
 
 editor::EditorHooks frmCustomSubject::editorHooks()
