@@ -2,7 +2,7 @@
 // of the custom subjects, its link to the windows around it, and its events.
 #include "main/core/app/frmMain.h"
 
-#include "main/core/app/AppPictures.h"
+#include "main/core/windows/WindowPictures.h"
 #include "main/core/startup/ErrorTrap.h"
 #include "main/core/startup/ModMain.h"
 #include "main/core/subjects/tree/SubjectTree.h"
@@ -35,7 +35,7 @@ void frmMain::Build_Subject_Tree()
     launcher_.reset();
     tree_ = std::make_unique<subjects::SubjectTree>(subjectContext());
     launcher_ = std::make_unique<launch::ActivityLauncher>(*tree_, launchSeams_);
-    treeView_ = new subjects::SubjectTreeView(*tree_, *TreeFolders, subjectTreeIcon);
+    treeView_ = new subjects::SubjectTreeView(*tree_, *TreeFolders, subjectTreePicture);
     connect(treeView_, &subjects::SubjectTreeView::doubleClicked, this, [this] { TreeFolders_DblClick(); });
     connect(treeView_, &subjects::SubjectTreeView::phraseMenuRequested, this,
             [this](int, QPoint globalPos) { TreeFolders_PhraseMenu(globalPos); });

@@ -77,12 +77,12 @@ void EditorController::Load_Custom_Folders()
 NodeId EditorController::addCustomFolder(const QString& storeFile)
 {
     return custom_.add(kNoNode, customstore::CustomStoreLibrary::folderNameOf(storeFile),
-                       NodeTag::customFolder(storeFile), images::FolderClosed, 0, true);
+                       NodeTag::customFolder(storeFile), images::CustomClosed, 0, true);
 }
 
 NodeId EditorController::addCustomSubject(NodeId folder, std::int64_t key, const QString& name)
 {
-    return custom_.add(folder, name, NodeTag::customGroup(key), images::CustomSubject, images::CustomSubjectSelected);
+    return custom_.add(folder, name, NodeTag::customGroup(key), images::Group, images::GroupSelected);
 }
 
 NodeId EditorController::addCustomPhrase(NodeId subject, const subjects::CustomPhrase& phrase)

@@ -33,7 +33,7 @@ void EditorTree::setExpanded(NodeId node, bool expanded)
     found->expanded = expanded;
     if (found->tag.kind == NodeKind::InstalledFolder) found->image = expanded ? images::TopOpen : images::TopClosed;
     if (found->tag.kind == NodeKind::CustomFolder)
-        found->image = expanded ? images::FolderOpen : images::FolderClosed;
+        found->image = expanded ? images::CustomOpen : images::CustomClosed;
 }
 
 void EditorTree::setImages(NodeId node, int image, int selectedImage)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "main/core/subjects/TreeImages.h"
 #include "main/core/subjects/tree/TreeNodes.h"
 
 namespace editor {
@@ -11,12 +12,7 @@ using subjects::NodeTag;
 using subjects::TreeNode;
 using subjects::TreeNodes;
 
-// Pictures of the editor's two trees, by index.
-namespace images {
-inline constexpr int TopClosed = 1, TopOpen = 2, FolderClosed = 3, FolderOpen = 4, Subject = 5,
-                     SubjectSelected = 6, CustomSubject = 7, CustomSubjectSelected = 8, Phrase = 9,
-                     CustomPhrase = 10, Failed = 11;
-}
+namespace images = subjects::images;
 
 // One of the editor's trees: its nodes and its selected node. Folders show an
 // open or closed picture with their expansion.

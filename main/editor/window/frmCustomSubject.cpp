@@ -5,7 +5,6 @@
 #include "main/core/windows/PhraseListening.h"
 #include "main/core/windows/WindowPictures.h"
 #include "main/core/windows/SubjectWindowHooks.h"
-#include "main/editor/window/EditorPictures.h"
 #include "main/editor/window/EditorTreeWidgets.h"
 #include "main/users/windows/UserWindowKit.h"
 #include "platform/ui/Twips.h"
@@ -40,8 +39,8 @@ frmCustomSubject::frmCustomSubject(CustomSubjectSetup setup, QWidget* parent)
       picture_(windowBackground()),
       TreeSubjects_(new editor::InstalledTreeWidget(this)),
       TreeVirtual_(new editor::CustomTreeWidget(this)),
-      installedItems_(*TreeSubjects_, editor::editorTreeIcon),
-      customItems_(*TreeVirtual_, editor::editorTreeIcon)
+      installedItems_(*TreeSubjects_, subjectTreePicture),
+      customItems_(*TreeVirtual_, subjectTreePicture)
 {
     setObjectName(QStringLiteral("frmCustomSubject"));
     setAttribute(Qt::WA_DeleteOnClose);
