@@ -14,11 +14,9 @@
 #include "main/core/subjects/view/SubjectTreeView.h"
 #include "main/core/subjects/view/SubjectTreeWidget.h"
 #include "main/core/windows/frmSplash.h"
-#include "platform/store/Store.h"
-#include "common/schema/Schema.h"
+#include "bench/kit/BenchStores.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QPointer>
 
@@ -28,47 +26,9 @@
 
 namespace {
 
-void makeInstalled(const QString& path, int number)
-{
-    platform::Store store = platform::Store::create(path);
-    schema::createSubjectStore(store, QStringLiteral("dvlfre"));
-    platform::Transaction transaction(store);
-    const QByteArray sound(8000, 'w');
-    for (int key = 1; key <= 10; ++key)
-        store.execute("INSERT INTO tblPhrases (pkPhraseNo, tPhrase, tTranslation, tTranslation2, bsound) "
-                      "VALUES (?, ?, ?, ?, ?)",
-                      {key, QString("phrase %1 of %2").arg(key).arg(number),
-                       QString("translation %1").arg(key), QString(), sound});
-    transaction.commit();
-}
-
-void makeCustom(const QString& path)
-{
-    platform::Store store = platform::Store::create(path);
-    schema::createCustomStore(store);
-    platform::Transaction transaction(store);
-    for (int group = 1; group <= 10; ++group) {
-        store.execute("INSERT INTO tblParents (tName) VALUES (?)", {QString("Group %1").arg(group)});
-        const std::int64_t key = store.lastInsertId();
-        for (int phrase = 1; phrase <= 10; ++phrase)
-            store.execute("INSERT INTO tblPhrases (fkParent, tfilename, nPhraseNo, tPhrase, tTranslation, "
-                          "tTranslation2) VALUES (?, ?, ?, ?, ?, ?)",
-                          {key, QString("subject_%1.fre").arg(phrase), phrase, QString("p %1").arg(phrase),
-                           QString("t %1").arg(phrase), QString()});
-    }
-    transaction.commit();
-}
-
 int make(const QString& folder, int installed, int custom)
 {
-    const QString subjects = folder + "/Subjects/";
-    const QString customs = folder + "/Custom/";
-    QDir(folder).removeRecursively();
-    QDir().mkpath(subjects);
-    QDir().mkpath(customs);
-    for (int n = 1; n <= installed; ++n) makeInstalled(subjects + QString("subject_%1.fre").arg(n, 4, 10, QChar('0')), n);
-    for (int n = 1; n <= custom; ++n) makeCustom(customs + QString("Folder %1.vfre").arg(n, 3, 10, QChar('0')));
-    std::printf("made %d installed and %d custom stores in %s\n", installed, custom, qPrintable(folder));
+    benchkit::makeBenchFolders(folder, installed, custom);
     return 0;
 }
 
@@ -123,8 +83,7 @@ int build(const QString& folder, int runs, Mode mode)
 
 int main(int argc, char** argv)
 {
-    // The windows need no display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    benchkit::preferOffscreen();
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() == 5 && args[1] == "make") return make(args[2], args[3].toInt(), args[4].toInt());

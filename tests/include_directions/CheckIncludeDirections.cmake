@@ -21,7 +21,7 @@ set(allowed_main platform common main/core/shared main)
 set(allowed_activities platform common main/core/shared activities)
 set(allowed_tools platform common tools)
 set(allowed_tests platform common main/core/shared main activities tests)
-set(allowed_bench platform common main/core/shared main activities tests)
+set(allowed_bench platform common main/core/shared main activities tests bench)
 
 # The area of a path relative to the source tree; "" when it lies in none.
 function(area_of path result)

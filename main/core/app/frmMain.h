@@ -6,6 +6,7 @@
 #include "main/core/startup/Folders.h"
 #include "main/core/subjects/view/SubjectTreeView.h"
 #include "main/core/template/TemplateLoaders.h"
+#include "main/core/windows/WaitBox.h"
 #include "main/core/windows/frmSplash.h"
 #include "main/users/windows/SignInTarget.h"
 #include "main/users/windows/frmLogin.h"
@@ -173,9 +174,8 @@ private:
     launch::LaunchSeams launchSeams_;
     MainWindowSeams seams_;
     bool mAdministrator = false;
-    bool mListening = false;
     QPointer<subjects::SubjectTreeView> treeView_;
-    QPointer<frmMsgBox> waitBox_;
+    WaitBox waitBox_;
 
     QPixmap picture_;
     QPointer<frmSplash> splash_;

@@ -3,36 +3,26 @@
 // the window's pointer rules.
 #include "main/core/app/frmMain.h"
 
-#include "common/studylist/HandoffFiles.h"
 #include "main/core/launch/HandoffPlace.h"
-#include "main/core/shared/FileExists.h"
-#include "main/core/shared/Sound.h"
-#include "main/core/shared/TempPath.h"
 #include "main/core/shared/Wait.h"
 #include "main/core/startup/ErrorTrap.h"
 #include "main/core/startup/ModMain.h"
-#include "main/core/subjects/SubjectStore.h"
 #include "main/core/subjects/tree/SubjectTree.h"
-#include "main/core/windows/frmMsgBox.h"
+#include "main/core/windows/PhraseListening.h"
 #include "main/users/store/UserStoreLoader.h"
 #include "main/users/windows/frmAdmin.h"
 #include "platform/net/Browser.h"
 #include "platform/ui/MessageBox.h"
 
-#include <QCoreApplication>
-#include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QUrl>
-
-#include <stdexcept>
 
 using startup::modMain;
 
 namespace {
 
 constexpr int kEditorWaitBoxTwips = 1800;
-constexpr int kPhraseBoxTwips = 1500;
 
 }  // namespace
 
@@ -91,41 +81,19 @@ void frmMain::mnuListenToPhrase_Click()
 
 QString frmMain::listeningFile()
 {
-    return shared::Get_Temp_Path() + QStringLiteral("~selectedphrase%1.wav").arg(QCoreApplication::applicationPid());
+    return windows::listeningFile();
 }
 
 // Shows the selected phrase, and plays its recording after a second unless OK
-// was pressed meanwhile. A second request while one runs is ignored; a phrase
-// whose store or row is gone plays nothing and says nothing.
+// was pressed meanwhile.
 void frmMain::Listen_to_Phrase()
 {
-    if (mListening) return;
     const subjects::TreeNode* node = tree_ ? tree_->node(tree_->selected()) : nullptr;
     if (!node) return;
     const subjects::NodeTag tag = node->tag;
-    mListening = true;
     startup::runTrapped(
         QStringLiteral("Listen_to_Phrase"),
-        [&] {
-            const QString store = modMain.gInstalledSubjectsDir + tag.file;
-            if (!shared::File_Exists(store)) return;
-            const auto phrase = subjects::readSubjectPhrase(store, tag.key, subjects::WithSound::Yes);
-            if (!phrase) return;
-            const QString file = listeningFile();
-            const studylist::WriteResult written = studylist::writeSoundFile(file, phrase->sound);
-            if (!written.ok()) throw std::runtime_error(written.error.toStdString());
-
-            QPointer<frmMsgBox> box = new frmMsgBox;
-            box->setWindowTitle(modMain.gProductTitle);
-            box->setMessage(tag.phrase);
-            box->setHeightTwips(kPhraseBoxTwips);
-            box->showModeless();
-            shared::Wait(1);
-            if (box && box->isVisible()) shared::Play_Sound_File(file, shared::kSoundSync);
-            if (box) box->close();
-        },
-        this);
-    mListening = false;
+        [&] { windows::listenToPhrase(modMain.gInstalledSubjectsDir, tag, modMain.gProductTitle); }, this);
 }
 
 // Where the pointer is decides what the window tidies up as it moves: over the

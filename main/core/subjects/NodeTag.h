@@ -30,6 +30,7 @@ struct NodeTag {
     QString file;              // subject file (subjects, phrases) or store file (custom folder)
     std::int64_t key = 0;      // phrase key in the installed subject store (phrases)
     std::int64_t groupKey = 0; // key of the custom group in its store (custom groups)
+    std::int64_t customKey = 0; // pkPhraseNo of a custom phrase in its custom store, where known
     QString phrase;            // tPhrase
     QString translation;       // tTranslation
     QString translation2;      // tTranslation2

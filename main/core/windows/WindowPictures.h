@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QPixmap>
 #include <QSize>
 
@@ -14,3 +15,6 @@ inline constexpr int kEditionLogoCount = 8;
 // Edition logo `index` (1-based) drawn at `size` pixels; a null pixmap for an
 // index outside 1..kEditionLogoCount.
 QPixmap editionLogo(int index, const QSize& size);
+
+// Picture `image` (1..11, subjects::images) of the subject trees; a null icon otherwise.
+QIcon subjectTreePicture(int image);

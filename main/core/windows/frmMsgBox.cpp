@@ -5,6 +5,7 @@
 #include "platform/ui/PlainLabel.h"
 #include "platform/ui/Twips.h"
 
+#include <QApplication>
 #include <QFont>
 #include <QLabel>
 #include <QPushButton>
@@ -92,4 +93,10 @@ void frmMsgBox::layOut()
     const int buttonTop = height() - margin - button.height();
     btnOK_->setGeometry((width() - button.width()) / 2, buttonTop, button.width(), button.height());
     lblMsg_->setGeometry(margin, margin / 2, width() - 2 * margin, std::max(0, buttonTop - margin));
+}
+
+void setShownMessageWindowsText(const QString& text)
+{
+    for (QWidget* shown : QApplication::topLevelWidgets())
+        if (auto* box = qobject_cast<frmMsgBox*>(shown); box && box->isVisible()) box->setMessage(text);
 }

@@ -39,3 +39,7 @@ private:
     QPushButton* btnOK_;
     QPixmap picture_;
 };
+
+// Puts text into every message window that is showing (the wait box of a load
+// shows each name as it loads).
+void setShownMessageWindowsText(const QString& text);

@@ -22,13 +22,7 @@ SubjectTree::SubjectTree(SubjectContext context, platform::RandomSource random)
 NodeId SubjectTree::addNode(NodeId parent, const QString& text, const NodeTag& tag, int image,
                             int selectedImage, bool bold)
 {
-    TreeNode node;
-    node.text = text;
-    node.tag = tag;
-    node.image = image;
-    node.selectedImage = selectedImage;
-    node.bold = bold;
-    return nodes_.add(parent, std::move(node));
+    return nodes_.add(parent, text, tag, image, selectedImage, bold);
 }
 
 void SubjectTree::addPlaceholder(NodeId parent, caption::Row captionRow)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "main/core/subjects/SubjectContext.h"
+#include "main/core/subjects/TreeImages.h"
 #include "main/core/subjects/tree/TreeNodes.h"
 #include "platform/random/RandomSource.h"
 
@@ -10,13 +11,6 @@
 #include <memory>
 
 namespace subjects {
-
-// Pictures of the subject tree, by index.
-namespace images {
-inline constexpr int TopClosed = 1, TopOpen = 2, CustomClosed = 3, CustomOpen = 4,
-                     Subject = 5, SubjectSelected = 6, Group = 7, GroupSelected = 8,
-                     Phrase = 9, CustomPhrase = 10, Failed = 11;
-}
 
 // The main window's subject tree without its widget: the three top folders, the
 // installed subjects, the random subject, the random mix of phrases, the custom

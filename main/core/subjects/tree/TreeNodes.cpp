@@ -20,6 +20,17 @@ NodeId TreeNodes::add(NodeId parent, TreeNode node)
     return lastId_;
 }
 
+NodeId TreeNodes::add(NodeId parent, const QString& text, const NodeTag& tag, int image, int selectedImage, bool bold)
+{
+    TreeNode node;
+    node.text = text;
+    node.tag = tag;
+    node.image = image;
+    node.selectedImage = selectedImage;
+    node.bold = bold;
+    return add(parent, std::move(node));
+}
+
 void TreeNodes::forget(NodeId id)
 {
     const auto found = nodes_.find(id);

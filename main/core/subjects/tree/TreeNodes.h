@@ -31,6 +31,9 @@ class TreeNodes {
 public:
     // Appends a node as the last child of parent (kNoNode: a top-level node).
     NodeId add(NodeId parent, TreeNode node);
+    // The same for a node made of these parts (selectedImage 0: the same as image).
+    NodeId add(NodeId parent, const QString& text, const NodeTag& tag, int image, int selectedImage = 0,
+               bool bold = false);
     // Removes a node and everything under it.
     void remove(NodeId id);
     void removeChildren(NodeId id);

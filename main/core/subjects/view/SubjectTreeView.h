@@ -1,8 +1,8 @@
 #pragma once
 
 #include "main/core/subjects/tree/SubjectTree.h"
+#include "main/core/subjects/view/TreeItems.h"
 
-#include <QHash>
 #include <QIcon>
 #include <QObject>
 #include <QPoint>
@@ -28,8 +28,8 @@ public:
     SubjectTreeView(SubjectTree& model, SubjectTreeWidget& widget, IconProvider icons = {});
     ~SubjectTreeView() override;
 
-    QTreeWidgetItem* itemFor(NodeId node) const { return items_.value(node, nullptr); }
-    static NodeId nodeOf(const QTreeWidgetItem* item);
+    QTreeWidgetItem* itemFor(NodeId node) const { return items_.itemFor(node); }
+    static NodeId nodeOf(const QTreeWidgetItem* item) { return TreeItems::nodeOf(item); }
     // Brings the widget in line with the model (also run after every model change).
     void sync();
 
@@ -41,18 +41,13 @@ signals:
     void pointerMoved();
 
 private:
-    void syncChildren(QTreeWidgetItem* parentItem, const std::vector<NodeId>& children);
-    QTreeWidgetItem* itemForNode(const TreeNode& node);
-    void showNode(QTreeWidgetItem* item, const TreeNode& node);
     void onClicked(QTreeWidgetItem* item);
     void onExpanded(QTreeWidgetItem* item, bool expanded);
     void onRightPressed(QPoint globalPos);
 
     SubjectTree& model_;
     SubjectTreeWidget& widget_;
-    IconProvider icons_;
-    QHash<NodeId, QTreeWidgetItem*> items_;
-    QHash<int, QIcon> iconCache_;
+    TreeItems items_;
     bool syncing_ = false;
 };
 
