@@ -102,12 +102,14 @@ TEST_F(TickerViews, TheTickerDrawsEachTextAtItsSizeAndColourAndMovesItsPanel)
     EXPECT_EQ(tickerLabel->font().pointSize(), 20);
     EXPECT_EQ(textColour(tickerLabel), platform::ui::qbColor(4));
     EXPECT_EQ(tickerPanel->height(), platform::ui::twipsToPixelsY(15));
+    EXPECT_EQ(tickerPanel->property("Tag").toString(), "GODOWN");
     EXPECT_EQ(tickerView->Timer2()->interval(), 9 * 150);
     EXPECT_FALSE(tickerView->Timer2()->isEnabled());
 
     for (int i = 0; i < 63; ++i) emit tickerView->Timer1()->timeout();
     EXPECT_FALSE(tickerView->Timer1()->isEnabled());
     EXPECT_TRUE(tickerView->Timer2()->isEnabled());
+    EXPECT_EQ(tickerPanel->property("Tag").toString(), "GOUP");
     emit tickerView->Timer2()->timeout();
     EXPECT_TRUE(tickerView->Timer1()->isEnabled());
     EXPECT_TRUE(tickerView->Timer2()->isEnabled());

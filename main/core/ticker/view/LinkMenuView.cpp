@@ -21,8 +21,8 @@ LinkMenuView::LinkMenuView(QWidget* panel, QLabel* address, Actions actions, QOb
       address_(address),
       actions_(std::move(actions)),
       menu_(platform::ui::pixelsToTwipsX(panel->width())),
-      showTimer_(SlideMenu::kTimerMs, false, this),
-      hideTimer_(SlideMenu::kTimerMs, false, this)
+      showTimer_(SlideMenu::kTimerMs, false),
+      hideTimer_(SlideMenu::kTimerMs, false)
 {
     showTimer_.setObjectName("TimShowMenu");
     hideTimer_.setObjectName("TimHideMenu");

@@ -24,7 +24,7 @@ TickerView::TickerView(QWidget* panel, QLabel* label, platform::RandomSource ran
       label_(label),
       ticker_(std::move(random), platform::ui::pixelsToTwipsY(panel->height())),
       actions_(std::move(actions)),
-      timer1_(MessageTicker::kStepMs, false, this)
+      timer1_(MessageTicker::kStepMs, false)
 {
     timer1_.setObjectName("Timer1");
     timer2_.setObjectName("Timer2");
@@ -50,6 +50,9 @@ void TickerView::Timer1_Timer()
 {
     const MessageTicker::Step step = ticker_.step();
     panel_->resize(panel_->width(), platform::ui::twipsToPixelsY(ticker_.heightTwips()));
+    // The panel's tag tells its state: "GOUP" open or closing, "GODOWN" opening.
+    panel_->setProperty("Tag", ticker_.phase() == MessageTicker::Phase::Closing ? QStringLiteral("GOUP")
+                                                                                : QStringLiteral("GODOWN"));
     if (step == MessageTicker::Step::TextChanged) {
         // The hold timer is off while the panel opens; its new interval waits for it.
         timer2_.setEnabled(false);
