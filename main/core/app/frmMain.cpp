@@ -1,6 +1,8 @@
 #include "main/core/app/frmMain.h"
 
 #include "dvl_version.h"
+#include "main/core/shared/Online.h"
+#include "main/core/shared/TempPath.h"
 #include "main/core/shared/TileBackground.h"
 #include "main/core/shared/Wait.h"
 #include "main/core/startup/ErrorTrap.h"
@@ -8,11 +10,13 @@
 #include "main/core/startup/Registry.h"
 #include "main/core/subjects/tree/SubjectTree.h"
 #include "main/core/subjects/view/SubjectTreeView.h"
+#include "main/core/update/UpdateCheck.h"
 #include "main/core/windows/MsgYesNo.h"
 #include "main/core/windows/WindowPictures.h"
 #include "main/users/store/UserStoreLoader.h"
 #include "platform/files/FileLists.h"
 #include "platform/files/Paths.h"
+#include "platform/ui/Clock.h"
 #include "platform/ui/EndProgram.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Twips.h"
@@ -174,9 +178,11 @@ void frmMain::Get_Settings()
 
         if (splash_) splash_->setStatus(modMain.gCaptions[caption::PleaseWait] + ".  " + modMain.gCaptions[caption::LoadingSubjects]);
 
-        mPendingText = modMain.gCaptions[caption::FirstTickerText];
+        ticker_->rules().queue({modMain.gCaptions[caption::FirstTickerText], QString()});
 
-        picMenu->move(platform::ui::twipsToPixelsX(100) - picMenu->width(), picMenu->y());
+        linkMenu_->park();
+        lblURL->setText(modMain.gCaptions[caption::WebBase]);
+        lblURL->setAccessibleName(lblURL->text());
 
         mLastActivity = FileAct.listCount() - 1;
     });
@@ -222,8 +228,23 @@ bool frmMain::Check_Resolution()
     return goOn;
 }
 
-// The last start-up step; the suite does not look for updates yet.
-void frmMain::Check_Weekly_Update() {}
+// The last start-up step: once a week, when online, the program asks the
+// vendor's server about its version, and ends when the answer says so.
+void frmMain::Check_Weekly_Update()
+{
+    const QDateTime now = platform::ui::activeClock().now();
+    const update::UpdateCheckSetup check{modMain.gCaptions[caption::WebBase],
+                                         modMain.gCaptions[caption::UpdateTitle],
+                                         modMain.gCaptions[caption::OpenDownloadPage],
+                                         modMain.gCaptions[caption::DownloadPageName],
+                                         modMain.gCaptions[caption::DownloadLater],
+                                         {DVL_VERSION_MAJOR, DVL_VERSION_MINOR, DVL_VERSION_REVISION},
+                                         shared::Get_Temp_Path(),
+                                         now};
+    const bool end = updateGate_.run({startup::programKey(modMain.gProgramCode), now.date(), shared::Is_Connected,
+                                      [&check] { return update::Check_For_Update(check); }});
+    if (end) Form_Unload();
+}
 
 
 frmSplash::ProgressWriter frmMain::splashProgress()

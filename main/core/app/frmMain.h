@@ -6,10 +6,14 @@
 #include "main/core/startup/Folders.h"
 #include "main/core/subjects/view/SubjectTreeView.h"
 #include "main/core/template/TemplateLoaders.h"
+#include "main/core/ticker/view/LinkMenuView.h"
+#include "main/core/ticker/view/TickerView.h"
+#include "main/core/update/WeeklyGate.h"
 #include "main/core/windows/WaitBox.h"
 #include "main/core/windows/frmSplash.h"
 #include "main/users/windows/SignInTarget.h"
 #include "main/users/windows/frmLogin.h"
+#include "platform/random/RandomSource.h"
 #include "platform/ui/ControlArray.h"
 #include "platform/ui/PlainLabel.h"
 
@@ -44,8 +48,6 @@ struct MainWindowSeams {
     // Opens the phrase dialog modally on the selected phrase (the administrator only);
     // gives the phrase's tag as stored when its texts were changed, else nothing.
     std::function<std::optional<subjects::NodeTag>(const subjects::NodeTag& phrase)> editPhrase;
-    // The slide-in link menu starts hiding (the pointer left it for the window).
-    std::function<void()> startHidingMenu;
 };
 
 class frmMain : public QWidget, public SignInTarget {
@@ -64,7 +66,7 @@ public:
     const FileList& installedSubjectFiles() const { return File1; }
     const FileList& customSubjectFiles() const { return File2; }
     int lastActivity() const { return mLastActivity; }
-    QString pendingTickerText() const { return mPendingText; }
+    QString pendingTickerText() const { return ticker_->rules().pending().text; }
 
     // The subject tree (after start-up step 12).
     subjects::SubjectTree* subjectTree() const { return tree_.get(); }
@@ -86,6 +88,8 @@ public:
     const templatestore::SystemMessages& systemMessages() const { return messages_; }
     const templatestore::Tips& tips() const { return tips_; }
     int menuLast() const { return mMenuLast; }
+    ticker::TickerView* tickerView() const { return ticker_; }
+    ticker::LinkMenuView* linkMenu() const { return linkMenu_; }
 
     // What a successful sign-in changes (SignInTarget).
     void setAdministratorCommandsEnabled(bool enabled) override;
@@ -108,6 +112,7 @@ protected:
 
 private:
     void buildControls();
+    void buildTickerAndMenu();
 
     // Start-up, in the order Form_Load runs it.
     void Apply_Edition();
@@ -164,7 +169,8 @@ private:
     FileList File1;
     FileList File2;
     int mLastActivity = -1;
-    QString mPendingText;
+    // The program's one random source, seeded once.
+    platform::RandomSource random_;
     templatestore::SystemMessages messages_;
     templatestore::Tips tips_;
     int mMenuLast = -1;
@@ -203,4 +209,7 @@ private:
     QLabel* lblURL = nullptr;
     std::optional<platform::ui::ControlArray<QLabel>> imgMenu;
     std::optional<platform::ui::ControlArray<platform::ui::PlainLabel>> lblMenu;
+    ticker::TickerView* ticker_ = nullptr;
+    ticker::LinkMenuView* linkMenu_ = nullptr;
+    update::WeeklyGate updateGate_;
 };

@@ -102,12 +102,8 @@ void frmMain::Listen_to_Phrase()
 // picture by themselves as the pointer leaves them.)
 void frmMain::pointerMovedOver(PointerArea area)
 {
-    if (area != PointerArea::TickerPanel && seams_.startHidingMenu) seams_.startHidingMenu();
-    if (lblMsg->font().underline()) {
-        QFont font = lblMsg->font();
-        font.setUnderline(false);
-        lblMsg->setFont(font);
-    }
+    if (area != PointerArea::TickerPanel) linkMenu_->startHiding();
+    ticker_->removeUnderline();
 }
 
 void frmMain::mouseMoveEvent(QMouseEvent* event)
@@ -118,9 +114,10 @@ void frmMain::mouseMoveEvent(QMouseEvent* event)
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseMove) {
-        if (watched == imgLogo) pointerMovedOver(PointerArea::Logo);
-        if (watched == PicMsg) pointerMovedOver(PointerArea::TickerPanel);
+    // A move handled here goes no further: the window itself has rules of its own.
+    if (event->type() == QEvent::MouseMove && (watched == imgLogo || watched == PicMsg)) {
+        pointerMovedOver(watched == imgLogo ? PointerArea::Logo : PointerArea::TickerPanel);
+        return true;
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -2,9 +2,11 @@
 #include "main/core/app/frmMain.h"
 
 #include "main/core/app/AppPictures.h"
+#include "main/core/shared/Sound.h"
 #include "main/core/subjects/view/SubjectTreeWidget.h"
 #include "main/core/windows/OpenWebPage.h"
 #include "main/users/windows/UserWindowKit.h"
+#include "platform/net/Browser.h"
 #include "platform/ui/PlaceControl.h"
 #include "platform/ui/PlainLabel.h"
 #include "platform/ui/Resources.h"
@@ -16,6 +18,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QUrl>
 
 using platform::ui::twipsToPixels;
 
@@ -32,8 +35,6 @@ constexpr char kStyle[] = R"css(
     QLabel#lblSelectSubject, QLabel#lblSelectActivity { color: #1f3b5c; }
     QLabel#lblCaption { color: #4a5a6e; }
     QLabel#lblMoreActs { color: #1f5fbf; }
-    QLabel#lblURL { color: #ffffff; }
-    QFrame#picMenu QLabel { color: #ffffff; }
     QTreeWidget#TreeFolders { background: #ffffff; border: 1px solid #b8cbe0; border-radius: 4px; }
     QPushButton { background: #ffffff; color: #1f3b5c; border: 1px solid #8fb0d3;
                   border-radius: 5px; padding: 2px 8px; }
@@ -59,7 +60,8 @@ void frmMain::buildControls()
     // The message ticker's panel.
     PicMsg = placeControl(new QFrame(this), "PicMsg", {240, 240, 5175, 1170});
     PicMsg->setProperty("Tag", QStringLiteral("GOUP"));
-    lblMsg = makeLabel(PicMsg, "lblMsg", {120, 60, 4935, 1050}, 12, false);
+    // The label fills the panel as the ticker opens it (960 twips), so its text sits in the middle.
+    lblMsg = makeLabel(PicMsg, "lblMsg", {120, 60, 4935, 840}, 12, false);
     lblMsg->setAlignment(Qt::AlignCenter);
     lblMsg->setWordWrap(true);
 
@@ -128,4 +130,19 @@ void frmMain::buildControls()
     imgMenu.emplace(firstIcon);
     lblMenu.emplace(static_cast<platform::ui::PlainLabel*>(firstText));
     picMenu->raise();
+    buildTickerAndMenu();
+}
+
+// The ticker and the link menu run on their own timers and follow the pointer;
+// a click on a link plays the click sound and opens its page.
+void frmMain::buildTickerAndMenu()
+{
+    const auto playClick = [] { shared::Play_Wave_Resource(QStringLiteral("click"), shared::kSoundAsync); };
+    const auto openWebPage = [](const QString& page) { Open_Web_Page(page); };
+    linkMenu_ = new ticker::LinkMenuView(
+        picMenu, lblURL, {openWebPage, [](const QString& address) { platform::openUrl(QUrl(address)); }, playClick},
+        this);
+    ticker_ = new ticker::TickerView(PicMsg, lblMsg, random_, {[this] { linkMenu_->startHiding(); }, openWebPage, playClick},
+                                     this);
+    connect(activityPanel_, &activitypanel::ActivityPanel::pointerMoved, linkMenu_, &ticker::LinkMenuView::startHiding);
 }

@@ -53,8 +53,7 @@ void frmMain::setPhraseMenuCaptions(const QString& edit, const QString& listen)
 
 void frmMain::setWelcome(const QString& text)
 {
-    platform::ui::setFontPoints(lblMsg, 12);
-    lblMsg->setText(text);
+    ticker_->showWelcome(text);
 }
 
 void frmMain::setTitle(const QString& title)
@@ -71,7 +70,10 @@ void frmMain::showSignedIn()
 }
 
 // Starts the message ticker on the welcome line.
-void frmMain::Start_Ticker() {}
+void frmMain::Start_Ticker()
+{
+    ticker_->start();
+}
 
 void frmMain::unloadAndEnd()
 {

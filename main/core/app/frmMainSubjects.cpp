@@ -33,7 +33,7 @@ void frmMain::Build_Subject_Tree()
 {
     delete treeView_;
     launcher_.reset();
-    tree_ = std::make_unique<subjects::SubjectTree>(subjectContext());
+    tree_ = std::make_unique<subjects::SubjectTree>(subjectContext(), random_);
     launcher_ = std::make_unique<launch::ActivityLauncher>(*tree_, launchSeams_);
     treeView_ = new subjects::SubjectTreeView(*tree_, *TreeFolders, subjectTreePicture);
     connect(treeView_, &subjects::SubjectTreeView::doubleClicked, this, [this] { TreeFolders_DblClick(); });

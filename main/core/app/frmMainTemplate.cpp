@@ -22,6 +22,13 @@ void frmMain::Load_Template_Content()
     Get_Menu_Links();
     Get_System_Messages();
     Get_Tips();
+    // The ticker shows what was loaded, even when a loader stopped part way.
+    std::vector<ticker::TickerText> messages;
+    for (int i = 1; i <= messages_.mMessageCount; ++i) messages.push_back({messages_.message(i), messages_.link(i)});
+    ticker_->rules().setMessages(std::move(messages));
+    QStringList tips;
+    for (int i = 1; i <= tips_.storedCount(); ++i) tips << tips_.tip(i);
+    ticker_->rules().setTips(tips);
 }
 
 void frmMain::Get_Menu_Links()
@@ -38,6 +45,7 @@ void frmMain::Get_Menu_Links()
         label->setToolTip(modMain.gCaptions[caption::WebBase] + link.link);
         icon->show();
         label->show();
+        linkMenu_->addEntry(index, label);
         mMenuLast = index;
     };
     startup::runTrapped(QStringLiteral("Get_Menu_Links"), [&] {

@@ -2,6 +2,7 @@
 
 #include "platform/net/Connectivity.h"
 #include "platform/net/Download.h"
+#include "platform/ui/UserInputBlock.h"
 
 #include <QCoreApplication>
 
@@ -9,10 +10,11 @@ namespace shared {
 
 bool Is_Connected() { return platform::isConnected(); }
 
-bool Download_File(const QString& url, const QString& file)
+bool Download_File(const QString& url, const QString& file, int timeoutMs)
 {
     QCoreApplication::processEvents();
-    return platform::downloadFile(url, file);
+    const platform::ui::UserInputBlock block;
+    return platform::downloadFile(url, file, timeoutMs);
 }
 
 }  // namespace shared

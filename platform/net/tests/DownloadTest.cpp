@@ -4,26 +4,11 @@
 #include "TestEnvironment.h"
 
 #include <QElapsedTimer>
-#include <QTcpServer>
 
 #include <gtest/gtest.h>
 
 using platform::downloadFile;
 using testsupport::entries;
-
-namespace {
-
-QString refusedUrl()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    const quint16 port = probe.serverPort();
-    probe.close();
-    // A path no test serves, in case another test's server takes the port meanwhile.
-    return QStringLiteral("http://127.0.0.1:%1/refused-port").arg(port);
-}
-
-}  // namespace
 
 TEST(DownloadFile, CompleteBodyArrivesWhole)
 {
@@ -63,7 +48,7 @@ TEST(DownloadFile, FailuresGiveFalseAndNoFile)
     const QString folder = testsupport::makeFolder("temp");
 
     const QStringList urls{server.url("/missing"), server.url("/broken"), server.url("/short"),
-                           server.url("/chunks"),  refusedUrl(),          "not an address",
+                           server.url("/chunks"),  LoopbackHttpServer::refusedUrl(),          "not an address",
                            "file:///etc/hostname", ""};
     for (const QString& url : urls) {
         EXPECT_FALSE(downloadFile(url, folder + "update.txt", 5000)) << url.toStdString();

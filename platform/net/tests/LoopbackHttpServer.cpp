@@ -1,6 +1,8 @@
 #include "LoopbackHttpServer.h"
 
+#include <QPointer>
 #include <QTcpSocket>
+#include <QTimer>
 
 LoopbackHttpServer::LoopbackHttpServer()
 {
@@ -13,9 +15,9 @@ LoopbackHttpServer::LoopbackHttpServer()
     });
 }
 
-void LoopbackHttpServer::respond(const QByteArray& path, const QByteArray& rawResponse)
+void LoopbackHttpServer::respond(const QByteArray& path, const QByteArray& rawResponse, int delayMs)
 {
-    responses_[path] = rawResponse;
+    responses_[path] = {rawResponse, delayMs};
 }
 
 QString LoopbackHttpServer::url(const QByteArray& path) const
@@ -36,7 +38,23 @@ void LoopbackHttpServer::serve(QTcpSocket* socket)
     socket->setProperty("request", request);
     if (!request.contains("\r\n\r\n")) return;
     const QByteArray path = request.split(' ').value(1);
+    requested_ << path;
     if (!responses_.contains(path)) return;
-    socket->write(responses_.value(path));
-    socket->disconnectFromHost();
+    const Canned canned = responses_.value(path);
+    const QPointer<QTcpSocket> target(socket);
+    QTimer::singleShot(canned.delayMs, this, [target, raw = canned.raw] {
+        if (!target) return;
+        target->write(raw);
+        target->disconnectFromHost();
+    });
+}
+
+QString LoopbackHttpServer::refusedUrl()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    const quint16 port = probe.serverPort();
+    probe.close();
+    // A path no test serves, in case another test's server takes the port meanwhile.
+    return QStringLiteral("http://127.0.0.1:%1/refused-port").arg(port);
 }

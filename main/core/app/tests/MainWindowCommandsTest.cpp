@@ -145,7 +145,7 @@ TEST_F(MainWindowCommands, EditOpensThePhraseDialogForTheAdministratorOnly)
     window.setSeams({{}, [&](const subjects::NodeTag& tag) {
                          edited.push_back(tag);
                          return reply;
-                     }, {}});
+                     }});
     startUp();
     QTreeWidgetItem* installed = top(NodeKind::InstalledFolder);
     click(installed);
@@ -192,7 +192,6 @@ TEST_F(MainWindowCommands, TheButtonsOpenTheResultsTheEditorAndTheSubjectsFolder
                          EXPECT_FALSE(window.isVisible());
                          window.show();
                      },
-                     {},
                      {}});
     QList<QUrl> opened;
     platform::setUrlOpener([&opened](const QUrl& url) {
