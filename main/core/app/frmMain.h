@@ -180,6 +180,7 @@ private:
     launch::LaunchSeams launchSeams_;
     MainWindowSeams seams_;
     bool mAdministrator = false;
+    bool placed_ = false;
     QPointer<subjects::SubjectTreeView> treeView_;
     WaitBox waitBox_;
 

@@ -5,6 +5,7 @@
 #include "main/core/startup/ModMain.h"
 #include "main/users/windows/frmLogin.h"
 #include "platform/ui/PlainLabel.h"
+#include "platform/ui/ScreenCentre.h"
 
 #include <QAction>
 #include <QLabel>
@@ -63,6 +64,10 @@ void frmMain::setTitle(const QString& title)
 
 void frmMain::showSignedIn()
 {
+    // The first time it shows, the window takes the middle of the screen: the sign-in
+    // window is still open then and would push it aside. Later it stays where it was.
+    if (!placed_) platform::ui::centreOnScreen(*this);
+    placed_ = true;
     show();
     raise();
     activateWindow();

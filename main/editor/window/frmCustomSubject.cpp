@@ -7,6 +7,7 @@
 #include "main/core/windows/SubjectWindowHooks.h"
 #include "main/editor/window/EditorTreeWidgets.h"
 #include "main/users/windows/UserWindowKit.h"
+#include "platform/ui/ScreenCentre.h"
 #include "platform/ui/Twips.h"
 
 #include <QCloseEvent>
@@ -187,6 +188,8 @@ editor::EditorHooks frmCustomSubject::editorHooks()
 
 void frmCustomSubject::Form_Load()
 {
+    // Placed before it shows, so the wait box and the hidden main window do not push it aside.
+    platform::ui::centreOnScreen(*this);
     controller_->Form_Load();
 }
 

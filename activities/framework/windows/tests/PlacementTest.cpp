@@ -1,7 +1,6 @@
-// Centring, the score window's slide and deleting the sound copies: the rules
+// The score window's slide and deleting the sound copies: the rules
 // under the shared windows, without windows.
 #include "common/studylist/HandoffFiles.h"
-#include "activities/framework/windows/CenterForm.h"
 #include "activities/framework/windows/ScoreSlide.h"
 #include "activities/framework/windows/TempSounds.h"
 
@@ -13,24 +12,6 @@
 #include <gtest/gtest.h>
 
 using activity::ScoreSlide;
-
-TEST(CenterForm, HalvesTheDifferenceRoundingTowardsZero)
-{
-    struct Case {
-        QSize screen, form;
-        QPoint expected;
-    };
-    const std::vector<Case> cases{
-        {{800, 800}, {400, 300}, {200, 250}},
-        {{800, 800}, {800, 800}, {0, 0}},      // exactly the screen: top left
-        {{801, 600}, {400, 301}, {200, 149}},  // odd differences round down
-        {{800, 600}, {901, 700}, {-50, -50}},  // larger than the screen stays centred
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(activity::centredTopLeft(c.screen, c.form), c.expected)
-            << c.form.width() << "x" << c.form.height();
-    }
-}
 
 TEST(ScoreSlide, TheFourDirectionsAreEquallyLikely)
 {
