@@ -17,13 +17,6 @@ QString cssColour(const QColor& colour)
 
 }  // namespace
 
-void setTextColour(QWidget* widget, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
-}
-
 void setPanelLook(QWidget* widget, const QColor& fill, const QColor& border, int borderWidth, int radius)
 {
     // Only the fill and the border are styled: the text keeps the palette's colour.

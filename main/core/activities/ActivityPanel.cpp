@@ -6,6 +6,7 @@
 #include "main/core/startup/ErrorTrap.h"
 #include "main/core/startup/ModMain.h"
 #include "platform/ui/EndProgram.h"
+#include "platform/ui/LabelLook.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/PictureButton.h"
 #include "platform/ui/PlainLabel.h"
@@ -213,10 +214,7 @@ void ActivityPanel::relayout()
 
 void ActivityPanel::setLinkUnderlined(bool underlined)
 {
-    QFont font = lblMoreActs_->font();
-    if (font.underline() == underlined) return;
-    font.setUnderline(underlined);
-    lblMoreActs_->setFont(font);
+    platform::ui::setUnderlined(lblMoreActs_, underlined);
 }
 
 // A control reached with the keyboard is scrolled into view.

@@ -1,12 +1,15 @@
 #include "main/core/ticker/view/LinkMenuView.h"
 
-#include "main/core/ticker/view/LabelLook.h"
+#include "platform/ui/LabelLook.h"
 #include "platform/ui/Twips.h"
 
 #include <QLabel>
 #include <QMouseEvent>
 
 namespace ticker {
+
+using platform::ui::setTextColour;
+using platform::ui::setUnderlined;
 
 namespace {
 

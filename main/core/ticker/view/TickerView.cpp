@@ -1,7 +1,7 @@
 #include "main/core/ticker/view/TickerView.h"
 
-#include "main/core/ticker/view/LabelLook.h"
 #include "platform/ui/Colors.h"
+#include "platform/ui/LabelLook.h"
 #include "platform/ui/PlainLabel.h"
 #include "platform/ui/Twips.h"
 
@@ -9,6 +9,9 @@
 #include <QMouseEvent>
 
 namespace ticker {
+
+using platform::ui::setTextColour;
+using platform::ui::setUnderlined;
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "main/core/ticker/view/LabelLook.h"
+#include "platform/ui/LabelLook.h"
 
 #include <QWidget>
 
-namespace ticker {
+namespace platform::ui {
 
 void setUnderlined(QWidget* label, bool underlined)
 {
@@ -19,4 +19,4 @@ void setTextColour(QWidget* label, const QColor& colour)
     label->setPalette(palette);
 }
 
-}  // namespace ticker
+}  // namespace platform::ui
