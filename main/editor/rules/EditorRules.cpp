@@ -1,5 +1,7 @@
 #include "main/editor/rules/EditorRules.h"
 
+#include "main/editor/customstore/CustomStoreLibrary.h"
+
 namespace editorrules {
 
 namespace {
@@ -17,7 +19,8 @@ DropVerdict dropVerdict(DraggedKind dragged, std::optional<CustomKind> target, i
         return {DropAction::CopySubject, caption::None};
     }
     if (*target == CustomKind::Folder) return {DropAction::Nothing, caption::PhraseOnFolder};
-    if (subjectPhrases >= kMaxSubjectPhrases) return {DropAction::Nothing, caption::TooManyPhrases};
+    // The store refuses a phrase past its limit; the drop is refused before it gets there.
+    if (subjectPhrases >= customstore::CustomStoreLibrary::kMaxPhrasesPerSubject) return {DropAction::Nothing, caption::TooManyPhrases};
     return {DropAction::CopyPhrase, caption::None};
 }
 

@@ -26,9 +26,6 @@ struct DropVerdict {
     bool operator==(const DropVerdict&) const = default;
 };
 
-// The most phrases a custom subject holds.
-inline constexpr int kMaxSubjectPhrases = 10;
-
 // target: the custom node under the pointer (none: the drop lands on no node).
 // subjectPhrases: how many phrases the subject a phrase would join already has
 // (the target itself, or the target phrase's subject).
