@@ -26,7 +26,6 @@
 #include <optional>
 
 class MsgYesNo;
-class frmMsgBox;
 class QAction;
 class QFrame;
 class QLabel;
@@ -151,8 +150,6 @@ private:
     void mnuEdit_Click();
     void mnuListenToPhrase_Click();
     void Listen_to_Phrase();
-    void showWaitBox(const QString& title, const QString& text, int heightTwips);
-    void closeWaitBox();
 
     enum class PointerArea { Background, Logo, TickerPanel };
     void pointerMovedOver(PointerArea area);

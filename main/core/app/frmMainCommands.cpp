@@ -37,15 +37,15 @@ void frmMain::btnAdmin_Click()
 void frmMain::btnCreateVirtualSubjects_Click()
 {
     hide();
-    showWaitBox(modMain.gCaptions[caption::PleaseWait], modMain.gCaptions[caption::LoadingSubjects] + "...",
-                kEditorWaitBoxTwips);
+    waitBox_.show(modMain.gCaptions[caption::PleaseWait], modMain.gCaptions[caption::LoadingSubjects] + "...",
+                  kEditorWaitBoxTwips);
     shared::Wait(1);
     // The editor shows this window again when it closes; without one it shows at once.
     if (seams_.openCustomSubjectEditor)
         seams_.openCustomSubjectEditor();
     else
         show();
-    closeWaitBox();
+    waitBox_.close();
 }
 
 void frmMain::btnOpenSubjectsFolder_Click()

@@ -58,13 +58,3 @@ void frmMain::TreeFolders_PhraseMenu(const QPoint& globalPos)
 {
     mnuOption->popup(globalPos);
 }
-
-void frmMain::showWaitBox(const QString& title, const QString& text, int heightTwips)
-{
-    waitBox_.show(title, text, heightTwips);
-}
-
-void frmMain::closeWaitBox()
-{
-    waitBox_.close();
-}
