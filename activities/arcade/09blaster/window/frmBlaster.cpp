@@ -134,8 +134,7 @@ frmBlaster::~frmBlaster() = default;
 
 QLabel* frmBlaster::makeLabel(const char* name, int points, bool bold, const QColor& colour)
 {
-    QLabel* label = activity::makeWindowLabel(this, name, points, bold);
-    activity::setTextColour(label, colour);
+    QLabel* label = activity::makeColouredLabel(this, name, points, bold, colour);
     label->setFocusPolicy(Qt::NoFocus);
     return label;
 }

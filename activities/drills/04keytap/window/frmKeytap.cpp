@@ -48,8 +48,7 @@ const Qt::Alignment kRowAlignment = Qt::AlignLeft | Qt::AlignTop;
 
 QLabel* rowLabel(QWidget* parent, const char* name, const QRect& row0, int row, const QColor& colour)
 {
-    QLabel* label = activity::makeWindowLabel(parent, name, 9, true, kRowAlignment);
-    activity::setTextColour(label, colour);
+    QLabel* label = activity::makeColouredLabel(parent, name, 9, true, colour, kRowAlignment);
     label->setGeometry(twipsToPixels(layout::rowPlace(row0, row)));
     label->show();
     return label;

@@ -29,9 +29,8 @@ enum Caption {
 
 QLabel* counterLabel(QWidget* parent, const char* name, const QRect& twips, const QColor& colour)
 {
-    QLabel* label = activity::makeWindowLabel(parent, name, 20, true);
+    QLabel* label = activity::makeColouredLabel(parent, name, 20, true, colour);
     label->setGeometry(twipsToPixels(twips));
-    activity::setTextColour(label, colour);
     return label;
 }
 

@@ -48,8 +48,7 @@ const QColor kPraiseFill(0x1a, 0x23, 0x7e, 225);
 QLabel* makeLabel(QWidget* parent, const char* name, int points, bool bold, const QColor& text, const QRect& place,
                   Qt::Alignment alignment = Qt::AlignCenter)
 {
-    QLabel* label = activity::makeWindowLabel(parent, name, points, bold, alignment);
-    activity::setTextColour(label, text);
+    QLabel* label = activity::makeColouredLabel(parent, name, points, bold, text, alignment);
     label->setGeometry(twipsToPixels(place));
     return label;
 }

@@ -44,13 +44,6 @@ const QColor kTimerText(0xff, 0xeb, 0x3b);
 const QColor kFrameFill(0x28, 0x35, 0x93);
 const QColor kPraiseFill(0x1a, 0x23, 0x7e, 215);
 
-QLabel* makeLabel(QWidget* parent, const char* name, int points, bool bold, const QColor& text)
-{
-    QLabel* label = activity::makeWindowLabel(parent, name, points, bold);
-    activity::setTextColour(label, text);
-    return label;
-}
-
 }  // namespace
 
 activity::ActivitySetup scrambleSetup()
@@ -67,14 +60,14 @@ frmScramble::frmScramble(RandomSource random, QWidget* parent)
       random_(std::move(random)),
       board_(this, this),
       background_(scrambleBackground()),
-      lblFrame_(makeLabel(this, "lblFrame", 10, false, kLightText)),
-      lblTranslation_(makeLabel(this, "lblTranslation", 15, true, kLightText)),
-      lblPhrasesleft_(makeLabel(this, "lblPhrasesleft", 10, false, kSoftText)),
-      lblTimer_(makeLabel(this, "lblTimer", 26, true, kTimerText)),
-      lblPoints_(makeLabel(this, "lblPoints", 26, true, kLightText)),
-      lblCapPoints_(makeLabel(this, "lblCapPoints", 10, true, kSoftText)),
-      lblCapSeconds_(makeLabel(this, "lblCapSeconds", 10, true, kSoftText)),
-      lblMsg_(makeLabel(this, "lblMsg", 48, true, kTimerText)),
+      lblFrame_(activity::makeColouredLabel(this, "lblFrame", 10, false, kLightText)),
+      lblTranslation_(activity::makeColouredLabel(this, "lblTranslation", 15, true, kLightText)),
+      lblPhrasesleft_(activity::makeColouredLabel(this, "lblPhrasesleft", 10, false, kSoftText)),
+      lblTimer_(activity::makeColouredLabel(this, "lblTimer", 26, true, kTimerText)),
+      lblPoints_(activity::makeColouredLabel(this, "lblPoints", 26, true, kLightText)),
+      lblCapPoints_(activity::makeColouredLabel(this, "lblCapPoints", 10, true, kSoftText)),
+      lblCapSeconds_(activity::makeColouredLabel(this, "lblCapSeconds", 10, true, kSoftText)),
+      lblMsg_(activity::makeColouredLabel(this, "lblMsg", 48, true, kTimerText)),
       Timer1_(new platform::ui::Timer(1000, false, this)),
       Timer3_(new platform::ui::Timer(100, false, this))
 {
