@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <numeric>
 #include <random>
 #include <stdexcept>
 
@@ -53,17 +52,26 @@ int RandomSource::below(int count) const
     return std::clamp(static_cast<int>(value * count), 0, count - 1);
 }
 
+int drawUndealt(const RandomSource& random, std::vector<bool>& dealt)
+{
+    const auto left = static_cast<int>(std::count(dealt.begin(), dealt.end(), false));
+    if (left == 0) return -1;
+    int k = random.below(left);
+    for (std::size_t i = 0; i < dealt.size(); ++i) {
+        if (!dealt[i] && k-- == 0) {
+            dealt[i] = true;
+            return static_cast<int>(i);
+        }
+    }
+    return -1;  // not reached: k < left
+}
+
 std::vector<int> drawPlaces(const RandomSource& random, int count)
 {
-    std::vector<int> free(static_cast<std::size_t>(std::max(count, 0)));
-    std::iota(free.begin(), free.end(), 0);
+    std::vector<bool> taken(static_cast<std::size_t>(std::max(count, 0)), false);
     std::vector<int> places;
-    places.reserve(free.size());
-    while (!free.empty()) {
-        const int drawn = random.below(static_cast<int>(free.size()));
-        places.push_back(free[static_cast<std::size_t>(drawn)]);
-        free.erase(free.begin() + drawn);
-    }
+    places.reserve(taken.size());
+    for (std::size_t item = 0; item < taken.size(); ++item) places.push_back(drawUndealt(random, taken));
     return places;
 }
 

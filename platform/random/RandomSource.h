@@ -33,6 +33,11 @@ private:
     std::function<double()> draw_;
 };
 
+// Deals one of the items not yet dealt (false in dealt): the below(items left)-th
+// of them in ascending order, which is then marked dealt. One draw; -1, and no
+// draw, when every item is dealt.
+int drawUndealt(const RandomSource& random, std::vector<bool>& dealt);
+
 // Deals count items onto count places: item i, in turn, goes to the place
 // below(places left) among the places still free, in ascending order. One draw
 // per item; entry i of the result is item i's place.

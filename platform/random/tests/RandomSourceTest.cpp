@@ -71,6 +71,39 @@ TEST(RandomSource, DrawPlacesTakesTheDrawnFreePlaceForEachItemInTurn)
     }
 }
 
+TEST(RandomSource, DrawUndealtTakesTheDrawnItemAmongThoseLeftAndMarksIt)
+{
+    const struct {
+        std::vector<bool> dealt;
+        double value;
+        int expected;
+    } cases[] = {
+        {{false, false, false}, 0.0, 0},
+        {{false, false, false}, 0.99, 2},
+        // 0.5 of the two left ({0, 2}) is the second of them.
+        {{false, true, false}, 0.5, 2},
+        {{true, true, false}, 0.7, 2},
+    };
+    for (const auto& c : cases) {
+        std::vector<bool> dealt = c.dealt;
+        EXPECT_EQ(platform::drawUndealt(RandomSource::scripted({c.value}), dealt), c.expected) << c.value;
+        std::vector<bool> marked = c.dealt;
+        marked[static_cast<std::size_t>(c.expected)] = true;
+        EXPECT_EQ(dealt, marked);
+    }
+    // Nothing left: no item and no draw.
+    int draws = 0;
+    const RandomSource counted = RandomSource::from([&] {
+        ++draws;
+        return 0.0;
+    });
+    std::vector<bool> all{true, true};
+    EXPECT_EQ(platform::drawUndealt(counted, all), -1);
+    std::vector<bool> none;
+    EXPECT_EQ(platform::drawUndealt(counted, none), -1);
+    EXPECT_EQ(draws, 0);
+}
+
 TEST(RandomSource, DrawPlacesGivesEveryPlaceOnce)
 {
     std::vector<int> places = platform::drawPlaces(RandomSource(5), 10);

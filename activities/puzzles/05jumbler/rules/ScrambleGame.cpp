@@ -6,20 +6,6 @@
 
 namespace jumbler {
 
-namespace {
-
-// The index of the k-th false entry of marks.
-int nthFree(const std::vector<bool>& marks, int k)
-{
-    for (int i = 0; i < static_cast<int>(marks.size()); ++i) {
-        if (!marks[i] && k-- == 0)
-            return i;
-    }
-    return -1;
-}
-
-}  // namespace
-
 ScrambleGame::ScrambleGame(std::vector<ScramblePhrase> phrases, RandomSource random)
     : phrases_(std::move(phrases)), random_(std::move(random))
 {
@@ -48,9 +34,7 @@ void ScrambleGame::newGame()
 int ScrambleGame::pickUndealtPhrase()
 {
     // Drawn among the phrases not yet dealt, each as likely as the others.
-    const int index = nthFree(dealt_, random_.below(remaining_));
-    dealt_[static_cast<std::size_t>(index)] = true;
-    return index;
+    return platform::drawUndealt(random_, dealt_);
 }
 
 void ScrambleGame::deal()

@@ -70,15 +70,7 @@ bool HunchGame::dealNext()
 {
     while (phrasesLeft_ > 0) {
         // One draw among the phrases still to come.
-        int pickIndex = random_.below(phrasesLeft_);
-        int index = 0;
-        for (; index < static_cast<int>(dealt_.size()); ++index) {
-            if (dealt_[static_cast<std::size_t>(index)])
-                continue;
-            if (pickIndex-- == 0)
-                break;
-        }
-        deal(index);
+        deal(platform::drawUndealt(random_, dealt_));
         if (!solved())
             return true;
         --phrasesLeft_;  // nothing to pick: the phrase is passed over
@@ -89,7 +81,6 @@ bool HunchGame::dealNext()
 
 void HunchGame::deal(int index)
 {
-    dealt_[static_cast<std::size_t>(index)] = true;
     current_ = index;
     std::fill(keysShown_.begin(), keysShown_.end(), true);
     clock_ = kTurnSeconds;
