@@ -38,6 +38,13 @@ private:
 // draw, when every item is dealt.
 int drawUndealt(const RandomSource& random, std::vector<bool>& dealt);
 
+// One item of a list that is not empty, drawn with below(its size).
+template <class T>
+const T& drawFrom(const RandomSource& random, const std::vector<T>& items)
+{
+    return items[static_cast<std::size_t>(random.below(static_cast<int>(items.size())))];
+}
+
 // Deals count items onto count places: item i, in turn, goes to the place
 // below(places left) among the places still free, in ascending order. One draw
 // per item; entry i of the result is item i's place.

@@ -94,12 +94,7 @@ void BlasterGame::newRound()
         return;
     }
     // A phrase is drawn among those not yet played.
-    std::vector<int> waiting;
-    for (std::size_t slot = 0; slot < played_.size(); ++slot)
-        if (!played_[slot])
-            waiting.push_back(static_cast<int>(slot));
-    current_ = waiting[std::size_t(random_.below(static_cast<int>(waiting.size())))];
-    played_[std::size_t(current_)] = true;
+    current_ = platform::drawUndealt(random_, played_);
     --phrasesLeft_;
 
     letters_ = PhraseLetters(phrases_[std::size_t(current_)]);
@@ -476,7 +471,7 @@ void BlasterGame::dropBomb(Bomb& bomb)
             live.push_back(&invader);
     if (live.empty())
         return;
-    const Invader& from = *live[std::size_t(random_.below(static_cast<int>(live.size())))];
+    const Invader& from = *platform::drawFrom(random_, live);
     bomb = Bomb{true, from.x + 5, from.y + 9, 1.0f};
 }
 

@@ -52,7 +52,7 @@ std::optional<int> SpotterGame::Next_Target()
         if (cards_[static_cast<std::size_t>(index)].shown)
             shown.push_back(index);
     }
-    target_ = shown[static_cast<std::size_t>(random_.below(static_cast<int>(shown.size())))];
+    target_ = platform::drawFrom(random_, shown);
     awaitingClick_ = true;
     return target_;
 }

@@ -179,8 +179,7 @@ int HunchGame::chooseComputerKey() const
             if (tiles_[static_cast<std::size_t>(k)].look == Look::Hidden)
                 hidden.push_back(k);
         if (!hidden.empty()) {
-            const Tile& tile = tiles_[static_cast<std::size_t>(hidden[static_cast<std::size_t>(
-                random_.below(static_cast<int>(hidden.size())))])];
+            const Tile& tile = tiles_[static_cast<std::size_t>(platform::drawFrom(random_, hidden))];
             return static_cast<int>(alphabet_.indexOf(tile.letter)) + 1;
         }
     }
@@ -191,7 +190,7 @@ int HunchGame::chooseComputerKey() const
             shown.push_back(key);
     if (shown.empty())
         return 0;
-    return shown[static_cast<std::size_t>(random_.below(static_cast<int>(shown.size())))];
+    return platform::drawFrom(random_, shown);
 }
 
 int HunchGame::showColour() const { return random_.below(kShowPaletteColours) + 1; }
