@@ -47,7 +47,9 @@ TEST(HttpResponse, BodyEndsOnlyWhereItsFramingSays)
     for (const Case& c : cases) {
         const auto response = parseResponse(c.raw, c.closed);
         EXPECT_EQ(response.state, c.state) << c.name;
-        if (c.state == State::Complete) EXPECT_EQ(response.body, c.body) << c.name;
+        if (c.state == State::Complete) {
+            EXPECT_EQ(response.body, c.body) << c.name;
+        }
     }
 }
 

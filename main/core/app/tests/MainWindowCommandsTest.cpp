@@ -101,7 +101,9 @@ TEST_F(MainWindowCommands, DoubleClickingAPhrasePlaysItsRecordingAndNothingElseD
             EXPECT_EQ(listensPlayed(), played) << c.name;
         } else {
             ASSERT_EQ(phraseBoxes.size(), 1) << c.name;
-            if (c.shown != "*") EXPECT_EQ(phraseBoxes[0], c.shown) << c.name;
+            if (c.shown != "*") {
+                EXPECT_EQ(phraseBoxes[0], c.shown) << c.name;
+            }
             EXPECT_EQ(listensPlayed(), played + 1) << c.name;
         }
     }

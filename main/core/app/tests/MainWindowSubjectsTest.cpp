@@ -179,7 +179,9 @@ TEST_F(MainWindowTree, TheTemplateContentIsLoadedForTheTickerAndTheLinkMenu)
     }
     std::sort(tops.begin(), tops.end());
     texts.sort();
-    if (modMain.gInterfaceLanguage == "English") EXPECT_EQ(texts, QStringList({"Link 1", "Link 2", "Link 3"}));
+    if (modMain.gInterfaceLanguage == "English") {
+        EXPECT_EQ(texts, QStringList({"Link 1", "Link 2", "Link 3"}));
+    }
     ASSERT_EQ(tops.size(), 3u);
     EXPECT_EQ(tops[1] - tops[0], platform::ui::twipsToPixelsY(750));
     const QWidget* menu = window.findChild<QWidget*>("picMenu");

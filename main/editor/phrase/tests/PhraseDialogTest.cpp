@@ -165,7 +165,9 @@ TEST_F(PhraseDialog, AStoreThatRefusesWritesIsReportedAndLeftUnchanged)
         SetUp();
         const QByteArray path = QFile::encodeName(dir + "animals.fre");
         ::chmod(path.constData(), c.fileBelongsToWriter ? 0644 : 0444);
-        if (c.fileBelongsToWriter && ::geteuid() == 0) ASSERT_EQ(::chown(path.constData(), 65534, 65534), 0);
+        if (c.fileBelongsToWriter && ::geteuid() == 0) {
+            ASSERT_EQ(::chown(path.constData(), 65534, 65534), 0);
+        }
         ::chmod(QFile::encodeName(dir).constData(), 0755);
         platform::testutil::openToOtherUsers(dir);
 

@@ -7,12 +7,9 @@
 #include <gtest/gtest.h>
 
 namespace scoreviews {
-namespace {
 
-using testing::addLearners;
-using testing::addScores;
-
-// Readable nodes in failure messages.
+// Readable nodes in failure messages; gtest finds these by argument-dependent
+// lookup, so they live in the types' own namespace, not an unnamed one.
 void PrintTo(const ViewNode& node, std::ostream* out)
 {
     *out << '{' << node.text.toStdString() << ", " << node.image << '/' << node.selectedImage
@@ -23,6 +20,11 @@ void PrintTo(const ResultRow& row, std::ostream* out)
     *out << '{' << row.text.toStdString() << ", " << row.score.toStdString() << ", " << row.date.toStdString()
          << ", " << row.time.toStdString() << '}';
 }
+
+namespace {
+
+using testing::addLearners;
+using testing::addScores;
 
 class ScoreViewsTest : public ::testing::Test {
 protected:

@@ -45,7 +45,9 @@ void setMode(const QString& path, mode_t mode)
 
 void giveToOtherUser(const QString& path)
 {
-    if (::geteuid() == 0) ASSERT_EQ(::chown(QFile::encodeName(path).constData(), 65534, 65534), 0);
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(QFile::encodeName(path).constData(), 65534, 65534), 0);
+    }
 }
 
 TEST(UserStoreLoader, MissingStoreIsMadeFromTheTemplate)

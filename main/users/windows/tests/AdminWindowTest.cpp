@@ -221,7 +221,9 @@ TEST_F(AdminWindowTest, ClearingAsksTwiceAndEitherNoChangesNothing)
         EXPECT_EQ(boxes.shown()[0].title, caption(56));
         EXPECT_EQ(boxes.shown()[0].text, caption(57) + " Dravolin French\n\n" + caption(58));
         EXPECT_EQ(boxes.shown()[0].buttons, platform::ui::MessageButtons::YesNo);
-        if (answers.size() == 2) EXPECT_EQ(boxes.shown()[1].text, "Dravolin French " + caption(59) + "\n\n" + caption(60));
+        if (answers.size() == 2) {
+            EXPECT_EQ(boxes.shown()[1].text, "Dravolin French " + caption(59) + "\n\n" + caption(60));
+        }
     }
     EXPECT_TRUE(QFileInfo::exists(store));
     EXPECT_EQ(handoffDeletions, 0);

@@ -255,14 +255,18 @@ TEST_F(SignIn, UnusableStoreIsReportedAndTheProgramEnds)
         } else {
             EXPECT_TRUE(text.endsWith("\n\n" + caption(caption::CannotCreateUserList) + "\n" + data + "Users.dat")) << text.toStdString();
         }
-        if (QString(c.what) == "busy") EXPECT_EQ(readFile(data + "Users.dat"), before);
+        if (QString(c.what) == "busy") {
+            EXPECT_EQ(readFile(data + "Users.dat"), before);
+        }
         if (QString(c.what) == "not a database") {
             EXPECT_FALSE(QFileInfo::exists(data + "Users.dat"));
             EXPECT_EQ(readFile(data + "Users.dat.bad-2024-03-05"), before);
             EXPECT_TRUE(text.contains("\n" + caption(caption::DamagedFileKeptAs) + " " + data + "Users.dat.bad-2024-03-05"))
                 << text.toStdString();
         }
-        if (QString(c.what) == "no template") EXPECT_FALSE(QFileInfo::exists(data + "Users.dat"));
+        if (QString(c.what) == "no template") {
+            EXPECT_FALSE(QFileInfo::exists(data + "Users.dat"));
+        }
     }
 }
 

@@ -62,8 +62,9 @@ TEST(BlasterFormation, TurnsAtAnEdgeDropsOnceAndQuickens)
             invader.y = top;
         }
         fixture.march(1);
-        if (turn < 3)
+        if (turn < 3) {
             EXPECT_EQ(fixture.game.pulseIntervalMs(), pulses[turn]) << turn;
+        }
     }
     EXPECT_EQ(fixture.game.pulseIntervalMs(), 50);
     EXPECT_EQ(std::abs(fixture.game.stepX()), 15.0f);

@@ -55,8 +55,9 @@ TEST(CardDeck, SlidesWrapOnceAndStopAtTheirRestPlaces)
         const SlideStep step = deck.slideTick();
         wraps += step.wrapped;
         stops += step.stopped;
-        if (step.wrapped)
+        if (step.wrapped) {
             EXPECT_EQ(deck.cardLeft(), kForwardReentry);
+        }
     }
     EXPECT_EQ(wraps, 1);
     EXPECT_EQ(stops, 1);

@@ -92,8 +92,9 @@ TEST(LetterGrid, PlacedPhrasesReadBackAndEveryCellIsFilled)
         grid.fill(random);
         for (int cell = 1; cell <= kCells; ++cell) {
             ASSERT_FALSE(grid.isEmpty(cell)) << "cell " << cell;
-            if (!phraseCells.count(cell))
+            if (!phraseCells.count(cell)) {
                 EXPECT_TRUE(kFillSymbols.contains(grid.symbol(cell))) << "cell " << cell;
+            }
         }
     }
 }

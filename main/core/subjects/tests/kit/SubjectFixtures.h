@@ -39,7 +39,7 @@ std::vector<PhraseRow> tenPhrases(const QString& stem);
 
 struct GroupRow {
     QString name;
-    std::vector<PhraseRow> phrases;  // stored with tfilename = sourceFile
+    std::vector<PhraseRow> phrases{};  // stored with tfilename = sourceFile
     QString sourceFile = QStringLiteral("animals.fre");
 };
 // A custom subject store at path with these groups; gives their keys.
