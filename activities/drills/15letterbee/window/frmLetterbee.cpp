@@ -268,11 +268,12 @@ void frmLetterbee::Finish_Phrase()
 {
     Timer2_->setEnabled(false);
     TimerSayLetter_->setEnabled(false);
+    // The translation stays readable in front of the praise.
+    lblMsg_->show();
+    lblMsg_->raise();
     lblTranslation_->setText(game_->phrase().translation);
     lblTranslation_->show();
     lblTranslation_->raise();
-    lblMsg_->show();
-    lblMsg_->raise();
     const int round = game_->round();
     const QPointer<frmLetterbee> self(this);
     const auto stillThisPhrase = [&] { return self && !ending() && game_->round() == round; };
@@ -297,7 +298,7 @@ void frmLetterbee::endGame()
     dealt_ = false;
     lblPhrasesleft_->setText(QStringLiteral("0 ") + mCaptions(kLeftWord));
     Timer1_->setEnabled(false);
-    Timer1_Timer();  // the clock read once more as it stops
+    // The score is the time the learner last saw on the clock.
     saveTimeScore(lblTimer_->text(), kTop10, kBegin);
 }
 
