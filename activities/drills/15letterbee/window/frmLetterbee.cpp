@@ -70,7 +70,8 @@ frmLetterbee::frmLetterbee(RandomSource random, QWidget* parent)
     : ActivityWindow(letterbeeSetup(), parent),
       random_(std::move(random)),
       lblTranslation_(makeLabel(this, "lblTranslation", 20, true, kLightText, layout::kTranslation)),
-      lblMsg_(makeLabel(this, "lblMsg", 48, true, kTimerText, layout::kPraise)),
+      // The praise sits low in its panel: the translation shows across the panel's top.
+      lblMsg_(makeLabel(this, "lblMsg", 48, true, kTimerText, layout::kPraise, Qt::AlignHCenter | Qt::AlignBottom)),
       lblPhrasesleft_(makeLabel(this, "lblPhrasesleft", 12, false, kSoftText, layout::kPhrasesLeft,
                                 Qt::AlignLeft | Qt::AlignVCenter)),
       lblTimer_(makeLabel(this, "lblTimer", 26, true, kTimerText, layout::kTimer)),
