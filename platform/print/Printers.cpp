@@ -12,7 +12,8 @@ namespace platform::print {
 namespace {
 
 struct Replacement {
-    QString name;
+    QStringList available;
+    QString defaultName;
     PrinterOpener open;
 };
 
@@ -24,21 +25,32 @@ std::optional<Replacement>& replacement()
 
 }  // namespace
 
-QString defaultPrinterName()
+QString choosePrinter(const QStringList& available, const QString& defaultName)
 {
-    if (replacement())
-        return replacement()->name;
-    return QPrinterInfo::defaultPrinter().printerName();
+    if (!defaultName.isEmpty())
+        return defaultName;
+    for (const QString& name : available) {
+        if (!name.isEmpty())
+            return name;
+    }
+    return {};
 }
 
-std::unique_ptr<PrintSurface> openDefaultPrinter(const QString& documentName)
+QString printerName()
 {
-    if (replacement()) {
-        if (replacement()->name.isEmpty() || !replacement()->open)
-            return nullptr;
-        return replacement()->open(documentName);
-    }
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (replacement())
+        return choosePrinter(replacement()->available, replacement()->defaultName);
+    return choosePrinter(QPrinterInfo::availablePrinterNames(), QPrinterInfo::defaultPrinterName());
+}
+
+std::unique_ptr<PrintSurface> openPrinter(const QString& documentName)
+{
+    const QString name = printerName();
+    if (name.isEmpty())
+        return nullptr;
+    if (replacement())
+        return replacement()->open ? replacement()->open(name, documentName) : nullptr;
+    const QPrinterInfo info = QPrinterInfo::printerInfo(name);
     if (info.isNull())
         return nullptr;
     return std::make_unique<QtPrintSurface>(std::make_unique<QPrinter>(info, QPrinter::HighResolution),
@@ -53,12 +65,12 @@ std::unique_ptr<PrintSurface> openPdfFile(const QString& path, const QString& do
     return std::make_unique<QtPrintSurface>(std::move(printer), documentName);
 }
 
-void replaceDefaultPrinter(const QString& name, PrinterOpener open)
+void replacePrinters(const QStringList& available, const QString& defaultName, PrinterOpener open)
 {
-    replacement() = Replacement{name, std::move(open)};
+    replacement() = Replacement{available, defaultName, std::move(open)};
 }
 
-void restoreDefaultPrinter()
+void restorePrinters()
 {
     replacement().reset();
 }

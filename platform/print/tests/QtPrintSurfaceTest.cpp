@@ -54,14 +54,36 @@ TEST(QtPrintSurface, JobThatCannotStartIsReportedAndPrintsNothing)
     EXPECT_FALSE(QFileInfo::exists(path));
 }
 
-TEST(Printers, ReplacedDefaultPrinterIsTheOneOpened)
+TEST(Printers, TheDefaultPrinterElseTheFirstAvailableIsChosen)
 {
-    replaceDefaultPrinter("", nullptr);
-    EXPECT_TRUE(defaultPrinterName().isEmpty());
-    EXPECT_EQ(openDefaultPrinter("Test"), nullptr);
+    struct Case {
+        QStringList available;
+        QString defaultName;
+        QString chosen;
+    };
+    const Case cases[] = {
+        {{"Hall", "Desk"}, "Desk", "Desk"},
+        {{"Hall", "Desk"}, "", "Hall"},  // a queue without a default destination
+        {{"", "Desk"}, "", "Desk"},
+        {{}, "", ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(choosePrinter(c.available, c.defaultName), c.chosen) << c.available.join(',').toStdString();
+}
 
-    replaceDefaultPrinter("Desk", [](const QString&) { return std::make_unique<RecordingPrintSurface>(); });
-    EXPECT_EQ(defaultPrinterName(), "Desk");
-    EXPECT_NE(openDefaultPrinter("Test"), nullptr);
-    restoreDefaultPrinter();
+TEST(Printers, TheChosenPrinterIsTheOneOpened)
+{
+    replacePrinters({}, "", nullptr);
+    EXPECT_TRUE(printerName().isEmpty());
+    EXPECT_EQ(openPrinter("Test"), nullptr);
+
+    QString opened;
+    replacePrinters({"Hall", "Desk"}, "", [&](const QString& printer, const QString&) {
+        opened = printer;
+        return std::make_unique<RecordingPrintSurface>();
+    });
+    EXPECT_EQ(printerName(), "Hall");
+    EXPECT_NE(openPrinter("Test"), nullptr);
+    EXPECT_EQ(opened, "Hall");
+    restorePrinters();
 }

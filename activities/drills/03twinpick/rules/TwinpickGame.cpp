@@ -98,8 +98,7 @@ JudgeStep TwinpickGame::Judge_Pair()
     step.sound = effect("Correct");
     step.judgement = Judgement::Pair;
     if (pairsLeft_ == 0) {
-        // The score is the time up to this moment, not to the clock's last tick.
-        clockTick();
+        // The clock stops at the time it shows: that is the score.
         clockRunning_ = false;
         step.judgement = Judgement::Cleared;
     }

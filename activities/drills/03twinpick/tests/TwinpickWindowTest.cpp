@@ -172,6 +172,8 @@ TEST_F(TwinpickWindow, PlayedFromTheInstructionWindowToTheStoredTime)
     EXPECT_TRUE(gone("translation 1"));
     turn("translation 2");
     clock.advance(4000);
+    emit window->Timer2()->timeout();
+    clock.advance(1500);  // past the next second, before the next tick: the time shown is stored
     turn("phrase 2");
     EXPECT_TRUE(modals.messages.empty());
     ASSERT_EQ(modals.scores.size(), 1u);

@@ -256,9 +256,8 @@ void frmTwinpick::Timer4_Timer()
     showBusy(false);
     if (step.judgement == Judgement::Cleared) {
         stopTimers();
-        lblTimer_->setText(game_->clockText());
         // Saving the score ends the program: nothing of the game runs after it.
-        saveTimeScore(game_->clockText(), row::kTop10, row::kOkText);
+        saveTimeScore(lblTimer_->text(), row::kTop10, row::kOkText);
     }
 }
 

@@ -10,8 +10,9 @@ namespace letterbee {
 
 namespace {
 
-// The last left a tile may take and still end before the row's end.
-constexpr int kLastTileLeft = layout::kRowEnd - layout::kTile0.width();
+// The last left a tile may take and still end inside the window. Only a word
+// wider than a whole row reaches it: every other word starts a row it fits on.
+constexpr int kLastTileLeft = layout::kFormSize.width() - layout::kTile0.width();
 
 }  // namespace
 

@@ -78,8 +78,9 @@ private:
 };
 
 // The tiles of a phrase laid out from tile 0: words go on the same row while
-// they fit, a word that does not starts the next row; a word longer than a whole
-// row goes on in the next one.
+// they fit, a word that does not starts the next row. A word is never split,
+// except one wider than a whole row: it goes on in the next row where a tile
+// would leave the window.
 std::vector<Tile> layOutTiles(const QString& phrase);
 
 }  // namespace letterbee

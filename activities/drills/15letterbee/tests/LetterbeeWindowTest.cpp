@@ -4,6 +4,7 @@
 #include "activities/drills/15letterbee/window/frmLetterbee.h"
 #include "activities/framework/testkit/ActivityWindowTest.h"
 #include "activities/framework/testkit/ModalDriver.h"
+#include "platform/sound/Sound.h"
 #include "platform/store/Store.h"
 #include "platform/ui/Timer.h"
 
@@ -20,6 +21,12 @@ namespace {
 
 class LetterbeeWindow : public activitytest::ActivityWindowTest {
 protected:
+    void TearDown() override
+    {
+        platform::sound::setSink({});
+        ActivityWindowTest::TearDown();
+    }
+
     // The timers are left to the test, which sends their ticks itself; the
     // pauses between phrases pass on the fake clock.
     void start(const QStringList& phrases, std::vector<double> draws)
@@ -130,13 +137,15 @@ TEST_F(LetterbeeWindow, PlayedFromTheInstructionWindowToTheStoredTime)
     ASSERT_EQ(modals.scores.size(), 1u);
     EXPECT_EQ(modals.scores[0].top10, "Top 10 times");
     ASSERT_EQ(modals.scores[0].rows.size(), 1u);
-    EXPECT_EQ(modals.scores[0].rows[0].mid(1, 2), QStringList({"Ana Diaz", "00:00:12"}));
+    // The time stored is the one the clock showed, not a reading taken after the last pause.
+    EXPECT_EQ(window->lblTimer()->text(), "00:00:09");
+    EXPECT_EQ(modals.scores[0].rows[0].mid(1, 2), QStringList({"Ana Diaz", "00:00:09"}));
     EXPECT_EQ(endCodes, std::vector<int>{0});
 
     const auto stored = platform::Store::open(userStore, platform::OpenMode::ReadOnly)
                             .query("SELECT textScore, tActivity FROM tblScores");
     ASSERT_EQ(stored.size(), 1u);
-    EXPECT_EQ(stored[0]["textScore"].toText(), "00:00:12");
+    EXPECT_EQ(stored[0]["textScore"].toText(), "00:00:09");
     EXPECT_EQ(stored[0]["tActivity"].toText(), "Letterbee");
     EXPECT_FALSE(QFile::exists(copyPath(1)));
     EXPECT_FALSE(QFile::exists(copyPath(2)));
@@ -152,4 +161,23 @@ TEST_F(LetterbeeWindow, APhraseWithNothingToEnterIsPraisedAndPassedAtOnce)
     press(Qt::Key_A);
     EXPECT_EQ(modals.scores.size(), 1u);
     EXPECT_EQ(endCodes, std::vector<int>{0});
+}
+
+TEST_F(LetterbeeWindow, ThePraiseLeavesTheTranslationInFront)
+{
+    start({"a"}, {0.0});
+    // What the learner sees while the phrase's recording plays.
+    QWidget* inFront = nullptr;
+    bool praised = false;
+    platform::sound::setSink([&](const platform::sound::SoundRequest& request) {
+        if (request.source != platform::sound::SoundRequest::Source::File)
+            return;
+        praised = window->lblMsg()->isVisible();
+        const QLabel* translation = window->lblTranslation();
+        inFront = window->childAt(translation->geometry().center());
+    });
+    emit window->TimerSayLetter()->timeout();
+    press(Qt::Key_A);
+    EXPECT_TRUE(praised);
+    EXPECT_EQ(inFront, window->lblTranslation());
 }

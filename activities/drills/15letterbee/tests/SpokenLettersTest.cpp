@@ -53,8 +53,7 @@ TEST(SpokenLetters, EachLanguageHasItsNamesAndEveryRecordingIsASound)
     };
     for (const auto& [language, names] : extras) {
         QStringList expected = names;
-        for (const QString& common : QStringList{"A", "M", "Z", "'", ",", ".", "EXCLAMACION", "INTERROGACION", "exclamacion"})
-            expected << common;
+        expected << QStringList{"A", "M", "Z", "'", ",", ".", "EXCLAMACION", "INTERROGACION", "exclamacion"};
         for (const QString& name : expected)
             EXPECT_TRUE(hasLetterSound(name, language)) << language.toStdString() << " " << name.toStdString();
 

@@ -70,7 +70,8 @@ frmLetterbee::frmLetterbee(RandomSource random, QWidget* parent)
     : ActivityWindow(letterbeeSetup(), parent),
       random_(std::move(random)),
       lblTranslation_(makeLabel(this, "lblTranslation", 20, true, kLightText, layout::kTranslation)),
-      lblMsg_(makeLabel(this, "lblMsg", 48, true, kTimerText, layout::kPraise)),
+      // The praise sits low in its panel: the translation shows across the panel's top.
+      lblMsg_(makeLabel(this, "lblMsg", 48, true, kTimerText, layout::kPraise, Qt::AlignHCenter | Qt::AlignBottom)),
       lblPhrasesleft_(makeLabel(this, "lblPhrasesleft", 12, false, kSoftText, layout::kPhrasesLeft,
                                 Qt::AlignLeft | Qt::AlignVCenter)),
       lblTimer_(makeLabel(this, "lblTimer", 26, true, kTimerText, layout::kTimer)),
@@ -268,11 +269,12 @@ void frmLetterbee::Finish_Phrase()
 {
     Timer2_->setEnabled(false);
     TimerSayLetter_->setEnabled(false);
+    // The translation stays readable in front of the praise.
+    lblMsg_->show();
+    lblMsg_->raise();
     lblTranslation_->setText(game_->phrase().translation);
     lblTranslation_->show();
     lblTranslation_->raise();
-    lblMsg_->show();
-    lblMsg_->raise();
     const int round = game_->round();
     const QPointer<frmLetterbee> self(this);
     const auto stillThisPhrase = [&] { return self && !ending() && game_->round() == round; };
@@ -297,7 +299,7 @@ void frmLetterbee::endGame()
     dealt_ = false;
     lblPhrasesleft_->setText(QStringLiteral("0 ") + mCaptions(kLeftWord));
     Timer1_->setEnabled(false);
-    Timer1_Timer();  // the clock read once more as it stops
+    // The score is the time the learner last saw on the clock.
     saveTimeScore(lblTimer_->text(), kTop10, kBegin);
 }
 

@@ -63,14 +63,18 @@ void CWordWrap::printWord(const QString& word)
 {
     const double width = printer_.textWidth(word);
     const bool fitsALine = width <= lineEnd() - left_;
+    // A word wider than the line starts a line of its own (unless the pen is at
+    // a line's start already) and runs past the right margin.
     if (printer_.currentX() + width > lineEnd() && (fitsALine || printer_.currentX() > left_))
         endLine();
-    if (fitsALine) {
+    const double pageEdge = printer_.pageWidth();
+    if (printer_.currentX() + width <= pageEdge) {
         printer_.print(word);
         return;
     }
-    // Wider than a whole line: broken between characters (never inside one), as
-    // many on each line as fit and at least one, so nothing runs off the page.
+    // Wider than the page: broken between characters (never inside one), as many
+    // on each line as fit before the page's edge and at least one, so nothing is
+    // lost off the paper.
     QList<qsizetype> cuts;
     QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, word);
     for (qsizetype b = graphemes.toNextBoundary(); b != -1; b = graphemes.toNextBoundary())
@@ -80,7 +84,7 @@ void CWordWrap::printWord(const QString& word)
     while (start < word.size()) {
         qsizetype end = cuts[next++];
         while (next < cuts.size()
-               && printer_.currentX() + printer_.textWidth(word.mid(start, cuts[next] - start)) <= lineEnd())
+               && printer_.currentX() + printer_.textWidth(word.mid(start, cuts[next] - start)) <= pageEdge)
             end = cuts[next++];
         printer_.print(word.mid(start, end - start));
         start = end;

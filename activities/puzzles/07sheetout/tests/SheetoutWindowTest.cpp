@@ -39,17 +39,20 @@ class SheetoutWindow : public activitytest::ActivityWindowTest {
 protected:
     void TearDown() override
     {
-        platform::print::restoreDefaultPrinter();
+        platform::print::restorePrinters();
         ActivityWindowTest::TearDown();
     }
 
-    // A printer writing the PDF file pdfPath.
-    void pdfPrinter()
+    // The desktop's printers, all writing the PDF file pdfPath; the one opened
+    // goes to printedOn.
+    void pdfPrinters(const QStringList& available, const QString& defaultName)
     {
-        platform::print::replaceDefaultPrinter("Test PDF", [this](const QString& name) {
+        platform::print::replacePrinters(available, defaultName, [this](const QString& printer, const QString& name) {
+            printedOn = printer;
             return platform::print::openPdfFile(pdfPath, name);
         });
     }
+    void pdfPrinter() { pdfPrinters({"Test PDF"}, "Test PDF"); }
 
     void start(int count) { ASSERT_TRUE(ActivityWindowTest::start(window, count)); }
 
@@ -66,17 +69,19 @@ protected:
 
     frmSheetout window;
     QString pdfPath = testsupport::sandboxDir() + "/printed.pdf";
+    QString printedOn;
 };
 
 }  // namespace
 
 TEST_F(SheetoutWindow, WithoutAPrinterTheSheetIsShownAfterTheMessage)
 {
-    platform::print::replaceDefaultPrinter("", nullptr);
+    platform::print::replacePrinters({}, "", nullptr);
     start(2);
     ASSERT_EQ(boxes.shown().size(), 1u);
     EXPECT_EQ(boxes.shown()[0].text, caption(4));
     EXPECT_EQ(boxes.shown()[0].buttons, platform::ui::MessageButtons::Ok);
+    EXPECT_EQ(boxes.shown()[0].icon, MessageIcon::None);
     const auto& phrases = launch.list.phrases;
     EXPECT_EQ(window.txtBody()->toPlainText(), "COLOURS\n\nFrench\n1)  " + phrases[0].phrase + "\n2)  " + phrases[1].phrase
                                                     + "\n\nEnglish\n1)  " + phrases[0].translation + "\n2)  "
@@ -89,6 +94,17 @@ TEST_F(SheetoutWindow, WithoutAPrinterTheSheetIsShownAfterTheMessage)
     EXPECT_EQ(boxes.shown()[1].text, caption(7) + "\n\n" + caption(8));
     EXPECT_EQ(boxes.shown()[2].text, caption(4));
     EXPECT_TRUE(endCodes.empty());
+}
+
+TEST_F(SheetoutWindow, WithoutADefaultPrinterTheFirstAvailableOnePrints)
+{
+    pdfPrinters({"Hall", "Office"}, "");
+    start(1);
+    EXPECT_TRUE(boxes.shown().empty());  // no "no printer" message
+    window.mnuPrint()->trigger();
+    ASSERT_EQ(boxes.shown().size(), 1u);  // only the question
+    EXPECT_EQ(printedOn, "Hall");
+    EXPECT_TRUE(QFileInfo::exists(pdfPath));
 }
 
 TEST_F(SheetoutWindow, FontSizeMenuChecksOneItemAndSizesTheText)
@@ -155,7 +171,7 @@ TEST_F(SheetoutWindow, AnsweringNoPrintsNothingAndAFailedJobIsReported)
     window.mnuPrint()->trigger();
     EXPECT_FALSE(QFileInfo::exists(pdfPath));
 
-    platform::print::replaceDefaultPrinter("Jammed", [](const QString&) {
+    platform::print::replacePrinters({"Jammed"}, "Jammed", [](const QString&, const QString&) {
         auto surface = std::make_unique<platform::print::RecordingPrintSurface>();
         surface->failToStart("printer jammed");
         return surface;

@@ -115,12 +115,12 @@ void frmSheetout::Form_Resize()
 
 bool frmSheetout::Check_Printer() const
 {
-    return !platform::print::defaultPrinterName().isEmpty();
+    return !platform::print::printerName().isEmpty();
 }
 
 void frmSheetout::showNoPrinter()
 {
-    platform::ui::showMessage(mCaptions(kNoPrinter), MessageIcon::Information, MessageButtons::Ok,
+    platform::ui::showMessage(mCaptions(kNoPrinter), MessageIcon::None, MessageButtons::Ok,
                               mCaptions(kActivityName), this);
 }
 
@@ -159,7 +159,7 @@ void frmSheetout::mnuPrint_Click()
 
     const QString today = shortDateToday();
     const QString header = mProductTitle + QString(10, u' ') + today;
-    auto printer = platform::print::openDefaultPrinter(header);
+    auto printer = platform::print::openPrinter(header);
     if (!printer) {
         showNoPrinter();
         return;

@@ -22,6 +22,21 @@ SpellingGame gameOf(std::vector<SpellingPhrase> phrases, std::vector<double> dra
     return SpellingGame(std::move(phrases), alphabetFor("dvlfre"), RandomSource::scripted(std::move(draws)));
 }
 
+// How many tiles stand on each row, top to bottom.
+std::vector<int> rowLengths(const std::vector<Tile>& tiles)
+{
+    std::vector<int> rows;
+    int y = -1;
+    for (const Tile& tile : tiles) {
+        if (tile.place.y() != y) {
+            rows.push_back(0);
+            y = tile.place.y();
+        }
+        ++rows.back();
+    }
+    return rows;
+}
+
 }  // namespace
 
 TEST(SpellingGame, TilesGoWordByWordFromTheSamePlaceForEveryPhrase)
@@ -40,9 +55,23 @@ TEST(SpellingGame, TilesGoWordByWordFromTheSamePlaceForEveryPhrase)
     EXPECT_EQ(layOutTiles("abcdefghijklmnopqr")[0].place, QPoint(360, 960));  // too long for row one
     EXPECT_EQ(layOutTiles("x")[0].place, QPoint(360, 360));
 
-    // A word longer than a whole row goes on in the next one and stays in the window.
-    for (const Tile& tile : layOutTiles(QString(60, QLatin1Char('w'))))
-        EXPECT_LE(tile.place.x() + layout::kTile0.width(), layout::kRowEnd);
+}
+
+TEST(SpellingGame, AWordStaysOnOneRowUnlessItIsWiderThanARow)
+{
+    // "beau" ends past x 10184 yet starts at 8460, within the row: it stays whole.
+    const std::vector<Tile> phrase = layOutTiles(QString::fromUtf8("Il fait très beau aujourd'hui à Paris"));
+    EXPECT_EQ(rowLengths(phrase), (std::vector<int>{14, 12, 5}));
+    EXPECT_EQ(phrase[13].place, QPoint(10260, 360));
+
+    // A word wider than a whole row goes on in the next one only where a tile
+    // would leave the window: 19 tiles a row from tile 0's left.
+    const std::vector<Tile> long60 = layOutTiles(QString(60, QLatin1Char('w')));
+    EXPECT_EQ(rowLengths(long60), (std::vector<int>{19, 19, 19, 3}));
+    for (const Tile& tile : long60)
+        EXPECT_LE(tile.place.x() + layout::kTile0.width(), layout::kFormSize.width());
+    // The word after it goes on from where it ended, by the row rule.
+    EXPECT_EQ(rowLengths(layOutTiles(QString(20, QLatin1Char('w')) + " ab")), (std::vector<int>{19, 3}));
 }
 
 TEST(SpellingGame, PhrasesAreDealtOnceEachInRandomOrder)

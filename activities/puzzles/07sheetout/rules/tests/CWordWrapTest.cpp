@@ -113,15 +113,27 @@ TEST(CWordWrap, LongTextContinuesOnANewPageWithItsOwnFrame)
     EXPECT_EQ(printed.surface.jobsStarted(), 1);
 }
 
-TEST(CWordWrap, WordWiderThanALineIsBrokenBetweenCharacters)
+TEST(CWordWrap, WordWiderThanTheLineIsPrintedWholeOnALineOfItsOwn)
 {
-    const Printed printed("x abcdefghijklmnopqrstuvwxyz0123456789 y");
+    // Twenty characters: past the right margin (2280), within the page (3000).
+    const Printed printed("x abcdefghijklmnopqrst y");
     const QList<Placed> expected{
         {1, 720, 1440, "x"},
-        {1, 720, 1680, "abcdefghijklmno"},
-        {1, 720, 1920, "pqrstuvwxyz0123"},
-        {1, 720, 2160, "456789"},
-        {1, 1420, 2160, "y"},
+        {1, 720, 1680, "abcdefghijklmnopqrst"},
+        {1, 720, 1920, "y"},
+    };
+    EXPECT_EQ(printed.body(), expected);
+}
+
+TEST(CWordWrap, OnlyAWordPassingThePageEdgeIsBrokenThere)
+{
+    // From x 720 the page holds 22 characters: the rest goes on the next line.
+    const Printed printed("x abcdefghijklmnopqrstuvwxyz0123 y");
+    const QList<Placed> expected{
+        {1, 720, 1440, "x"},
+        {1, 720, 1680, "abcdefghijklmnopqrstuv"},
+        {1, 720, 1920, "wxyz0123"},
+        {1, 1620, 1920, "y"},
     };
     EXPECT_EQ(printed.body(), expected);
     for (const Placed& item : printed.surface.visible())
@@ -131,11 +143,11 @@ TEST(CWordWrap, WordWiderThanALineIsBrokenBetweenCharacters)
 TEST(CWordWrap, DecomposedLetterIsNeverSplitFromItsAccent)
 {
     // 'e' + COMBINING ACUTE counts two characters wide here but stays whole.
-    const QString word = QString(14, 'a') + QStringLiteral("e\u0301") + "bc";
+    const QString word = QString(21, 'a') + QStringLiteral("e\u0301") + "bc";
     const Printed printed(word);
     const QList<Placed> body = printed.body();
     ASSERT_EQ(body.size(), 2);
-    EXPECT_EQ(body[0].text, QString(14, 'a'));
+    EXPECT_EQ(body[0].text, QString(21, 'a'));
     EXPECT_EQ(body[1].text, QStringLiteral("e\u0301bc"));
 }
 
