@@ -157,12 +157,6 @@ void frmScores::reject()
     startSlide();
 }
 
-void frmScores::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (centre_) activity::Center_Form(*this);
-}
-
 void frmScores::layOut()
 {
     const int margin = twipsToPixelsX(kMarginTwips);

@@ -48,7 +48,6 @@ public:
     activity::ScoreSlide::Direction exitDirection() const { return direction_; }
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void reject() override;
 
 private:
