@@ -19,7 +19,8 @@
 #   <program>_rules_tests    the rules tests
 #   <program>_window_tests   the window tests (they read the shipped content)
 #   <program>_program_tests  the kit's tests every program has: its shipped
-#                            configuration store, and the real executable ended by SIGTERM
+#                            configuration store, its window opening on a 1024 x 768
+#                            desktop, and the real executable ended by SIGTERM
 # See activities/README.md.
 function(dvl_add_activity program)
   set(keywords WINDOW_CLASS RULES RULES_LIBRARIES RULES_TESTS WINDOW WINDOW_LIBRARIES WINDOW_TESTS PICTURES
@@ -82,12 +83,13 @@ function(dvl_add_activity program)
   endif()
 
   # The program: the one shared main() around the window class.
-  add_executable(${program} "${PROJECT_SOURCE_DIR}/activities/framework/program/main.cpp")
-  target_link_libraries(${program} PRIVATE ${window})
-  target_compile_definitions(${program} PRIVATE
+  set(window_definitions
     DVL_ACTIVITY_PROGRAM="${program}"
     DVL_ACTIVITY_WINDOW_HEADER="${folder}/window/${window_file}.h"
     DVL_ACTIVITY_WINDOW_CLASS=${arg_WINDOW_CLASS})
+  add_executable(${program} "${PROJECT_SOURCE_DIR}/activities/framework/program/main.cpp")
+  target_link_libraries(${program} PRIVATE ${window})
+  target_compile_definitions(${program} PRIVATE ${window_definitions})
   set_target_properties(${program} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${DVL_ACTIVITIES_DIR}")
   install(TARGETS ${program} RUNTIME DESTINATION Lessondesk/Activities)
 
@@ -101,10 +103,10 @@ function(dvl_add_activity program)
   endif()
   dvl_add_gtest(${program}_program_tests
     SOURCES "${PROJECT_SOURCE_DIR}/activities/framework/testkit/ProgramTests.cpp"
-    LIBRARIES dvl_activitytestkit
-    PREFIX "${program}.")
-  target_compile_definitions(${program}_program_tests PRIVATE
-    DVL_ACTIVITY_PROGRAM="${program}"
+    LIBRARIES ${window} dvl_activitytestkit
+    PREFIX "${program}."
+    SCREEN "${PROJECT_SOURCE_DIR}/tests/support/desktop-1024x768.json")
+  target_compile_definitions(${program}_program_tests PRIVATE ${window_definitions}
     DVL_ACTIVITY_EXECUTABLE="$<TARGET_FILE:${program}>"
     DVL_ACTIVITY_LAST_CAPTION=${arg_LAST_CAPTION})
   add_dependencies(${program}_program_tests ${program} dvl_content)

@@ -1,10 +1,60 @@
 #include "platform/ui/ScreenCentre.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 
 namespace platform::ui {
+
+namespace {
+
+const QString kKeeperName = QStringLiteral("dvl-centring");
+
+// Keeps a window centred until its frame is known. The window manager frames
+// a window only after it is mapped, so the first placement can only go by the
+// client size; the frame's arrival shows as a move whose frame size changed.
+class CentreKeeper : public QObject {
+public:
+    explicit CentreKeeper(QWidget& form) : QObject(&form), form_(form)
+    {
+        setObjectName(kKeeperName);
+        form.installEventFilter(this);
+    }
+
+    void place()
+    {
+        QScreen* screen = form_.screen() ? form_.screen() : QGuiApplication::primaryScreen();
+        if (!screen) return;
+        const QRect area = screen->availableGeometry();
+        size_ = currentSize();
+        placing_ = true;
+        form_.move(area.topLeft() + centredTopLeft(area.size(), size_));
+        placing_ = false;
+        if (form_.isVisible() && form_.frameGeometry() != form_.geometry()) deleteLater();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched != &form_ || placing_) return false;
+        const QEvent::Type type = event->type();
+        // A show places it on its final size; a new size, or the frame arriving, places it again.
+        if (type == QEvent::Show || ((type == QEvent::Resize || type == QEvent::Move) && currentSize() != size_))
+            place();
+        return false;
+    }
+
+private:
+    // A window never shown has no frame yet; its client size stands for it.
+    QSize currentSize() const { return form_.isVisible() ? form_.frameGeometry().size() : form_.size(); }
+
+    QWidget& form_;
+    QSize size_;  // the size it was last centred on
+    bool placing_ = false;
+};
+
+}  // namespace
 
 QPoint centredTopLeft(const QSize& screen, const QSize& form)
 {
@@ -14,14 +64,9 @@ QPoint centredTopLeft(const QSize& screen, const QSize& form)
 
 void centreOnScreen(QWidget& form)
 {
-    QScreen* screen = form.screen() ? form.screen() : QGuiApplication::primaryScreen();
-    if (!screen) return;
-    const QRect area = screen->geometry();
-    // The frame is known only once the window is shown; before that the
-    // client size stands for the window.
-    const QRect frame = form.frameGeometry();
-    const QSize size = form.isVisible() ? frame.size() : form.size();
-    form.move(area.topLeft() + centredTopLeft(area.size(), size));
+    delete form.findChild<QObject*>(kKeeperName, Qt::FindDirectChildrenOnly);
+    auto* keeper = new CentreKeeper(form);
+    keeper->place();
 }
 
 }  // namespace platform::ui

@@ -4,11 +4,13 @@
 
 namespace activity {
 
-// When the activity's window is centred on the screen during start-up.
+// When the activity's window is centred on the screen during start-up. Centred
+// at any of these moments, it opens centred on the size it has when it shows,
+// frame included (Center_Form).
 enum class Centring {
     None,              // keeps its design position
     BeforeStart,       // before anything else, even before the command line is read
-    AfterStudyList,    // right after the study list is read, before the captions
+    AfterStudyList,    // once the study list is read and afterStudyList() ran, before the captions
     AfterCaptions,     // after the captions (most activities)
 };
 

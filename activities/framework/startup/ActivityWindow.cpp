@@ -63,8 +63,8 @@ bool ActivityWindow::Start_Activity(const QStringList& arguments, const Activity
     // is, so it never lands between a sound copy and the record of it.
     platform::ui::handleTerminationSignals([this] { unloadActivity(); });
     if (!readStudyList(arguments)) return false;
+    afterStudyList();  // may size the window to the list, so it is centred after this
     if (setup_.centring == Centring::AfterStudyList) Center_Form(*this);
-    afterStudyList();
 
     if (!Load_Activity_Captions()) return false;
     if (!afterCaptions()) {

@@ -1,7 +1,10 @@
 // The tests every activity program has, compiled for each one by
-// dvl_add_activity: its shipped configuration store, and the real program
-// started as the main program starts it, then ended by SIGTERM.
+// dvl_add_activity: its shipped configuration store, its window opening on a
+// 1024 x 768 desktop, and the real program started as the main program starts
+// it, then ended by SIGTERM.
+#include DVL_ACTIVITY_WINDOW_HEADER
 #include "activities/framework/testkit/ActivityTestKit.h"
+#include "activities/framework/testkit/ActivityWindowTest.h"
 
 #include "common/studylist/HandoffFiles.h"
 #include "main/core/shared/TempPath.h"
@@ -11,11 +14,13 @@
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QProcess>
+#include <QScreen>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdlib>
 
 namespace {
 
@@ -27,6 +32,29 @@ TEST(ShippedContent, EveryCaptionRowAndBothPanelPicturesInBothLanguages)
 {
     const QString store = testsupport::programDir() + "/Activities/" + kProgram + ".cfg";
     EXPECT_EQ(activitytest::shippedConfigStoreProblems(store, DVL_ACTIVITY_LAST_CAPTION), QStringList());
+}
+
+// The window in-process, started on the longest list the main program writes.
+using ProgramWindow = activitytest::ActivityWindowTest;
+
+TEST_F(ProgramWindow, WithTenPhrasesACentredWindowOpensCentredOnTheScreenFrameIncludedAndWhollyOnIt)
+{
+    clock.setAutoAdvance(true);  // a game that waits as it starts does not hold the test
+    DVL_ACTIVITY_WINDOW_CLASS window;
+    if (window.setup().centring == activity::Centring::None) GTEST_SKIP() << "it keeps its design position";
+    ASSERT_TRUE(start(window, 10));
+    QCoreApplication::processEvents();
+
+    ASSERT_EQ(window.screen()->geometry().size(), QSize(1024, 768)) << "the desktop the tests run on";
+    const QRect area = window.screen()->availableGeometry();
+    const QRect frame = window.frameGeometry();
+    const auto text = [](const QRect& r) {
+        return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()).toStdString();
+    };
+    ASSERT_NE(frame, window.geometry()) << "the test screen frames its windows";
+    EXPECT_TRUE(area.contains(frame)) << text(frame) << " on " << text(area);
+    EXPECT_LE(std::abs((frame.left() - area.left()) - (area.right() - frame.right())), 1) << text(frame);
+    EXPECT_LE(std::abs((frame.top() - area.top()) - (area.bottom() - frame.bottom())), 1) << text(frame);
 }
 
 TEST(RealProgram, SigtermDeletesItsSoundCopiesAndLeavesTheMainProgramsFilesUntouched)

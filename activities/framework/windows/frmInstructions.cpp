@@ -74,7 +74,8 @@ void frmInstructions::setTexts(const QString& windowCaption, const QString& butt
 void frmInstructions::showModal()
 {
     setWindowModality(Qt::ApplicationModal);
-    imgButton_->setFocus();
+    // PLAY has the focus unless the activity gave it to a control of its own.
+    if (!focusWidget()) imgButton_->setFocus();
     exec();
 }
 

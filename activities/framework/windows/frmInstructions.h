@@ -24,7 +24,8 @@ public:
     void setTexts(const QString& windowCaption, const QString& buttonText, const QString& title,
                   const QString& body);
 
-    // Modal: returns when the learner has pressed PLAY.
+    // Modal: returns when the learner has pressed PLAY. The focus is on PLAY
+    // unless a control of the window was given it before.
     void showModal();
 
     QLabel* lblTitle() const { return lblTitle_; }

@@ -1,6 +1,7 @@
 #include "activities/framework/windows/frmMsg.h"
 
 #include "activities/framework/windows/CenterForm.h"
+#include "activities/framework/windows/EarlyKeyGuard.h"
 #include "activities/framework/windows/ShapeButton.h"
 #include "activities/framework/windows/WindowLabels.h"
 #include "platform/ui/Twips.h"
@@ -32,6 +33,8 @@ frmMsg::frmMsg(QWidget* owner)
     // No parent: disabling the activity's window must leave this one usable.
     // The owner only lends its title.
     setObjectName(QStringLiteral("frmMsg"));
+    // A key still held or pressed for the game does not close it unread.
+    new activity::EarlyKeyGuard(*this);
     if (owner) setWindowTitle(owner->windowTitle());
     setFixedSize(twipsToPixels(QSize(kWidthTwips, kHeightTwips)));
     lblAnswer_->setWordWrap(true);

@@ -13,6 +13,7 @@ class ShapeButton;
 // the caller fills what it needs (and may change font sizes), then shows it
 // modally; it centres itself. It has no parent window, so an activity that
 // disables its own window while the message is up leaves the message usable.
+// Keys do nothing to it for its first moments on the screen (EarlyKeyGuard).
 class frmMsg : public activity::FrameworkDialog {
     Q_OBJECT
 

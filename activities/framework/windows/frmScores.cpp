@@ -1,6 +1,7 @@
 #include "activities/framework/windows/frmScores.h"
 
 #include "activities/framework/windows/CenterForm.h"
+#include "activities/framework/windows/EarlyKeyGuard.h"
 #include "activities/framework/windows/ShapeButton.h"
 #include "activities/framework/windows/WindowLabels.h"
 #include "platform/ui/Clock.h"
@@ -49,6 +50,8 @@ frmScores::frmScores(platform::RandomSource random01, bool centre)
 {
     // No parent: the score window stays usable whatever the activity does to its own window.
     setObjectName(QStringLiteral("frmScores"));
+    // A key still held or pressed for the game does not close it unread.
+    new activity::EarlyKeyGuard(*this);
     setFixedSize(twipsToPixels(QSize(kWidthTwips, kHeightTwips)));
     lblActivity_->setStyleSheet(QStringLiteral("color: #1d4f7a;"));
     lblTop10_->setStyleSheet(QStringLiteral("color: #7a4a00;"));
@@ -155,12 +158,6 @@ void frmScores::reject()
 {
     // Escape and the close box leave the way OK does.
     startSlide();
-}
-
-void frmScores::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (centre_) activity::Center_Form(*this);
 }
 
 void frmScores::layOut()

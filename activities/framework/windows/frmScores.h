@@ -22,6 +22,7 @@ class Timer;
 // of the group (position, name, score, date, time) with the new result
 // selected. OK slides the window out in a random direction and closes it. It
 // has no parent window, so it stays usable whatever the activity's window is.
+// Keys do nothing to it for its first moments on the screen (EarlyKeyGuard).
 class frmScores : public activity::FrameworkDialog {
     Q_OBJECT
 
@@ -48,7 +49,6 @@ public:
     activity::ScoreSlide::Direction exitDirection() const { return direction_; }
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void reject() override;
 
 private:

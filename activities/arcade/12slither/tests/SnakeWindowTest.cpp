@@ -198,3 +198,63 @@ TEST_F(SnakeWindow, TheLastLifeEndsTheGameWithItsScore)
     EXPECT_EQ(modals.scores.size(), 1u);
     EXPECT_EQ(endCodes, std::vector<int>{0});
 }
+
+TEST_F(SnakeWindow, TheLevelListHasTheFocusSoTheArrowsChooseTheLevelAndEnterStartsIt)
+{
+    bool listHadFocus = false;
+    bool startedByEnter = false;
+    modals.onInstructions = [&](frmInstructions& instructions) {
+        // Keys go where the window's focus is, as the keyboard sends them.
+        QWidget* focused = instructions.focusWidget();
+        listHadFocus = focused && focused == window->cboLevel();
+        if (!focused)
+            return;
+        QTest::keyClick(focused, Qt::Key_Down);
+        QTest::keyClick(focused, Qt::Key_Return);
+        startedByEnter = !instructions.isVisible();
+    };
+    start({QStringLiteral("ab")}, {});
+    EXPECT_TRUE(listHadFocus);
+    EXPECT_TRUE(startedByEnter);
+    EXPECT_EQ(interval, 40) << "one step down from level 3 is level 4";
+    EXPECT_EQ(window->game()->pointsPerCharacter(), 20);
+}
+
+TEST_F(SnakeWindow, EscapeEndsTheProgramDuringTheHoldsWithoutAScore)
+{
+    struct Case {
+        const char* hold;
+        QStringList phrases;
+        std::vector<double> draws;
+    };
+    const std::vector<Case> cases{
+        // The decoy lies right under the snake's head: the second after the crash.
+        {"after a crash", {QStringLiteral("xy")}, join(place(300, 200, 10, 110, 'K'), place(300, 250))},
+        // The one character lies under the head: the second after the last phrase.
+        {"after the last phrase", {QStringLiteral("a")}, join(place(10, 110), place(10, 120))},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.hold);
+        endCodes.clear();
+        start(c.phrases, c.draws);
+        bool held = false;
+        QTimer::singleShot(0, window.get(), [&] {
+            held = !window->Timer1()->isEnabled();
+            key(Qt::Key_Escape);
+        });
+        bool pauseShown = false;
+        onPause([&](PauseForm& pause) {
+            pauseShown = true;
+            QTest::keyClick(&pause, Qt::Key_Space);
+        });
+        tick();
+        EXPECT_TRUE(held) << "Escape came while the snake was held";
+        EXPECT_EQ(endCodes, std::vector<int>{0});
+        EXPECT_FALSE(pauseShown);
+        EXPECT_TRUE(modals.scores.empty());
+        EXPECT_FALSE(QFile::exists(copyPath(1)));
+    }
+    const auto stored = platform::Store::open(userStore, platform::OpenMode::ReadOnly)
+                            .query("SELECT numberScore FROM tblScores");
+    EXPECT_TRUE(stored.empty());
+}

@@ -331,11 +331,17 @@ void frmSnake::pauseGame()
 
 void frmSnake::Form_KeyDown(QKeyEvent* event)
 {
-    // Keys act only while the snake is on the move.
-    if (!game_ || ending() || !game_->running() || !Timer1_->isEnabled())
+    if (!game_ || ending())
+        return;
+    // Escape ends the program at any time, a hold after a crash included; the
+    // other keys act only while the snake is on the move.
+    if (event->key() == Qt::Key_Escape) {
+        unloadActivity();
+        return;
+    }
+    if (!game_->running() || !Timer1_->isEnabled())
         return;
     switch (event->key()) {
-    case Qt::Key_Escape: unloadActivity(); break;
     case Qt::Key_P:
         if (!event->isAutoRepeat())
             pauseGame();

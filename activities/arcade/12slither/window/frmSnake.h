@@ -61,7 +61,8 @@ public:
     // The movement interval and the points per character of a level 1..5; any
     // other level changes nothing.
     void Set_Speed(int level);
-    // The game window's keys (the board passes its keys here too).
+    // The game window's keys (the board passes its keys here too): Escape ends
+    // the program at any time, P and the arrows act while the snake moves.
     void Form_KeyDown(QKeyEvent* event);
 
     const SnakeGame* game() const { return game_.get(); }

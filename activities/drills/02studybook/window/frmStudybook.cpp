@@ -3,7 +3,6 @@
 #include "activities/drills/02studybook/rules/StudybookLayout.h"
 #include "activities/drills/02studybook/window/ClickLabel.h"
 #include "activities/drills/02studybook/window/StudybookPictures.h"
-#include "activities/framework/windows/CenterForm.h"
 #include "activities/framework/windows/ShapeButton.h"
 #include "activities/framework/windows/WindowColours.h"
 #include "activities/framework/windows/WindowLabels.h"
@@ -49,7 +48,7 @@ activity::ActivitySetup studybookSetup()
 {
     activity::ActivitySetup setup;
     setup.program = QStringLiteral("02studybook");
-    setup.centring = activity::Centring::None;
+    setup.centring = activity::Centring::AfterStudyList;
     setup.instructions = activity::InstructionRows{13, 14, 2, 3};
     return setup;
 }
@@ -137,9 +136,8 @@ void frmStudybook::afterStudyList()
     for (int i = 1; i <= mPhraseCount; ++i)
         translations.push_back(mPhrases[static_cast<std::size_t>(i)].text2);
     game_ = std::make_unique<StudybookGame>(std::move(translations), random_, timeOfDayNow);
-    // The window's height follows the list, so it is centred once sized.
+    // The window's height follows the list; the framework centres it once sized.
     setFixedSize(twipsToPixels(QSize(layout::kFormWidth, layout::formHeight(mPhraseCount))));
-    activity::Center_Form(*this);
     // The clock counts from here, the instruction window's time included.
     game_->startClock();
     timTimer_->setEnabled(true);

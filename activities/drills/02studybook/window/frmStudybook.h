@@ -18,9 +18,8 @@ class Timer;
 
 namespace studybook {
 
-// The activity's fixed parameters: centred after the study list is read (the
-// window does it itself, once its height fits the list), instruction window
-// rows 13 / 14 / 2 / 3.
+// The activity's fixed parameters: centred after the study list is read, once
+// its height fits the list; instruction window rows 13 / 14 / 2 / 3.
 activity::ActivitySetup studybookSetup();
 
 class frmStudybook : public activity::ActivityWindow {

@@ -1,22 +1,28 @@
 // The shared windows driven as a learner would: pictures and texts that move,
 // the clicks they play, the ways they close.
+#include "activities/framework/windows/EarlyKeyGuard.h"
 #include "activities/framework/windows/ShapeButton.h"
 #include "activities/framework/windows/frmInstructions.h"
 #include "activities/framework/windows/frmMsg.h"
 #include "activities/framework/windows/frmScores.h"
 #include "platform/ui/PictureButton.h"
+#include "platform/ui/TestClock.h"
 #include "platform/ui/Timer.h"
 #include "platform/ui/Twips.h"
 
 #include "TestEnvironment.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -41,6 +47,47 @@ void expectReachable(QAbstractButton* button, const QString& spoken)
     ASSERT_NE(accessible, nullptr);
     EXPECT_EQ(accessible->role(), QAccessible::Button);
     EXPECT_EQ(accessible->text(QAccessible::Name), spoken);
+}
+
+// A key the keyboard repeats while it is held down.
+void sendRepeatedKey(QWidget* to, Qt::Key key)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(to, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(to, &release);
+}
+
+// The keys of a learner still playing when an end window comes up: none of
+// them presses its OK button until the window has been up for 0.75 s, and a
+// held key never does by repeating, whether the repeats come marked as such or
+// as a release and a press at the same moment; a fresh Space after that does.
+// `answered` tells whether OK was pressed.
+void expectKeysHeldBackAtFirst(platform::ui::TestClock& clock, QAbstractButton* ok,
+                               const std::function<bool()>& answered)
+{
+    for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
+        QTest::keyClick(ok, key);
+    EXPECT_FALSE(answered()) << "keys at once";
+    clock.advance(700);
+    QTest::keyPress(ok, Qt::Key_Space);  // held down from here
+    clock.advance(49);
+    QTest::keyClick(ok, Qt::Key_Return);
+    EXPECT_FALSE(answered()) << "keys within 0.75 s";
+    for (int repeat = 0; repeat < 3; ++repeat) {
+        clock.advance(40);
+        sendRepeatedKey(ok, Qt::Key_Space);
+        clock.advance(40);
+        QTest::keyRelease(ok, Qt::Key_Space);
+        QTest::keyPress(ok, Qt::Key_Space);
+    }
+    sendRepeatedKey(ok, Qt::Key_Return);
+    clock.advance(40);
+    QTest::keyRelease(ok, Qt::Key_Space);  // let go at last
+    EXPECT_FALSE(answered()) << "a held key";
+    clock.advance(150);
+    QTest::keyClick(ok, Qt::Key_Space);
+    EXPECT_TRUE(answered()) << "a fresh press after 0.75 s";
 }
 
 }  // namespace
@@ -169,6 +216,8 @@ TEST(frmScores, LongDatesAndScoresShowWholeAndTheNameColumnGivesWay)
 
 TEST(FrameworkButtons, ScreenReadersFindThemByTheirCaptionAndTheKeyboardPressesThem)
 {
+    platform::ui::TestClock clock;
+    const auto settle = [&] { clock.advance(activity::EarlyKeyGuard::kSettleMs); };
     const std::pair<const char*, Qt::Key> keys[] = {
         {"Space", Qt::Key_Space}, {"Return", Qt::Key_Return}, {"keypad Enter", Qt::Key_Enter}};
     for (const auto& [name, key] : keys) {
@@ -188,6 +237,7 @@ TEST(FrameworkButtons, ScreenReadersFindThemByTheirCaptionAndTheKeyboardPressesT
             message.lblOK()->setText("\r\nContinue");
             whenShown([&, key = key] {
                 expectReachable(message.lblOK(), "Continue");
+                settle();
                 QTest::keyClick(message.lblOK(), key);
             });
             message.showModal();
@@ -198,6 +248,7 @@ TEST(FrameworkButtons, ScreenReadersFindThemByTheirCaptionAndTheKeyboardPressesT
             scores.setTexts("Jumbler", "Colours", "Top ten", "\nWell\r\ndone");
             whenShown([&, key = key] {
                 expectReachable(scores.lblBegin(), "Well done");
+                settle();
                 QTest::keyClick(scores.lblBegin(), key);
                 for (int tick = 0; tick < 1000 && scores.isVisible(); ++tick) emit scores.Timer1()->timeout();
             });
@@ -205,4 +256,32 @@ TEST(FrameworkButtons, ScreenReadersFindThemByTheirCaptionAndTheKeyboardPressesT
             EXPECT_FALSE(scores.isVisible());
         }
     }
+}
+
+TEST(EndWindows, KeysOfTheirFirstThreeQuartersOfASecondAndRepeatedKeysDoNothingTheMouseWorksAtOnce)
+{
+    platform::ui::TestClock clock;
+    clock.advance(60000);  // the game ran a while before its end
+    {
+        frmMsg message;
+        message.lblOK()->setText("\r\nOK");
+        whenShown([&] { expectKeysHeldBackAtFirst(clock, message.lblOK(), [&] { return !message.isVisible(); }); });
+        message.showModal();
+        EXPECT_EQ(message.result(), QDialog::Accepted);
+    }
+    {
+        frmScores scores(platform::RandomSource::scripted({}));
+        clock.advance(5000);  // the message was read
+        whenShown([&] {
+            expectKeysHeldBackAtFirst(clock, scores.lblBegin(), [&] { return scores.Timer1()->isEnabled(); });
+            for (int tick = 0; tick < 1000 && scores.isVisible(); ++tick) emit scores.Timer1()->timeout();
+        });
+        scores.showModal();
+        EXPECT_FALSE(scores.isVisible());
+    }
+    // The mouse is never held back.
+    frmMsg message;
+    whenShown([&] { QTest::mouseClick(message.lblOK(), Qt::LeftButton); });
+    message.showModal();
+    EXPECT_EQ(message.result(), QDialog::Accepted);
 }
