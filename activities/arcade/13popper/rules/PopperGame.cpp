@@ -13,11 +13,9 @@ QStringList phraseWords(const QString& phrase)
     return phrase.split(u' ', Qt::SkipEmptyParts);
 }
 
-PopperGame::PopperGame(QList<PopperPhrase> phrases, platform::RandomSource random, WordWidth wordWidth)
-    : phrases_(std::move(phrases)), random_(std::move(random)), wordWidth_(std::move(wordWidth))
+PopperGame::PopperGame(QList<PopperPhrase> phrases, platform::RandomSource random)
+    : phrases_(std::move(phrases)), random_(std::move(random))
 {
-    if (!wordWidth_)
-        wordWidth_ = [](const QString&) { return kWord.width; };
 }
 
 void PopperGame::Start_Game()
@@ -49,12 +47,6 @@ QList<Sound> PopperGame::takeSounds()
     return std::exchange(sounds_, {});
 }
 
-void PopperGame::setCaption(FallingWord& word, const QString& caption)
-{
-    word.caption = caption;
-    word.box.width = wordWidth_(caption);
-}
-
 void PopperGame::Lay_Out_Phrase()
 {
     const QStringList texts = phraseWords(phrases_[phraseNumber_ - 1].phrase);
@@ -62,8 +54,8 @@ void PopperGame::Lay_Out_Phrase()
     for (qsizetype i = 0; i < texts.size(); ++i) {
         FallingWord word;
         word.word = texts[i];
+        word.caption = texts[i];
         word.box = {kWordLeft, int(i) * kWordSpacing, kWord.width, kWord.height};
-        setCaption(word, texts[i]);
         words_.append(word);
     }
     nextWord_ = 0;
@@ -205,7 +197,7 @@ void PopperGame::scoreWord(Side shooter)
     sounds_.append(Sound::Ting);
     phraseLine_ = phraseLine_.isEmpty() ? word.word : phraseLine_ + u' ' + word.word;
     const std::int64_t points = std::int64_t(kPointsPerLetter) * word.word.size();
-    setCaption(word, QString::number(points));
+    word.caption = QString::number(points);
     scores_[int(shooter)] += points;
     word.shot = true;
     removeWordsRequest_ = true;

@@ -14,7 +14,6 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 
 namespace popper {
 
@@ -33,7 +32,7 @@ enum Move : int { kNoMove = 0, kUp = 1, kDown = 2, kStop = 3 };
 struct FallingWord {
     QString word;     // the word of the phrase
     QString caption;  // what its label shows: the word, or its points once shot
-    layout::Piece box;
+    layout::Piece box;  // where bullets hit it: a word label's design size, whatever its caption
     bool visible = true;
     bool shot = false;  // shown in red with its points until removed
 };
@@ -46,12 +45,9 @@ struct Bullet {
 class PopperGame {
 public:
     enum class State { Ready, Playing, LearnerShot, Finished };
-    // The width in twips of a word label showing caption.
-    using WordWidth = std::function<int(const QString& caption)>;
 
-    // phrases: one to any number, in play order; wordWidth: by default the
-    // design width of a word label.
-    PopperGame(QList<PopperPhrase> phrases, platform::RandomSource random, WordWidth wordWidth = {});
+    // phrases: one to any number, in play order.
+    PopperGame(QList<PopperPhrase> phrases, platform::RandomSource random);
 
     // Phrase 1 in play; the main loop runs.
     void Start_Game();
@@ -128,12 +124,10 @@ private:
     void flyComputerBullet(Bullet& bullet);
     void scoreWord(Side shooter);
     void endPhraseIfDone();
-    void setCaption(FallingWord& word, const QString& caption);
     bool hitsCactus(const layout::Piece& box) const;
 
     QList<PopperPhrase> phrases_;
     platform::RandomSource random_;
-    WordWidth wordWidth_;
 
     State state_ = State::Ready;
     int phraseNumber_ = 1;

@@ -33,6 +33,16 @@ protected:
     {
         window = std::make_unique<frmPopper>(platform::RandomSource::scripted(std::move(draws)));
         ASSERT_TRUE(ActivityWindowTest::start(*window, count));
+        stopTimersAndCacti();
+    }
+    void start(const QStringList& phrases)
+    {
+        window = std::make_unique<frmPopper>(platform::RandomSource::scripted({}));
+        ASSERT_TRUE(ActivityWindowTest::start(*window, phrases));
+        stopTimersAndCacti();
+    }
+    void stopTimersAndCacti()
+    {
         for (platform::ui::Timer* timer : {window->Timer1(), window->tmrMouseCntl(), window->TimerComputerPlayer(),
                                            window->TimerRemoveLabels()})
             timer->setInterval(0);  // never fires by itself
@@ -92,8 +102,12 @@ TEST_F(PopperWindow, PlayedThroughEveryPhraseToTheStoredPoints)
     EXPECT_FALSE(window->picDesert()->lblword(0)->isVisible());
     EXPECT_FALSE(window->TimerRemoveLabels()->isEnabled());
 
-    qsizetype letters = words[0].size();
-    for (int i = 1; i < words.size(); ++i, letters += words[i - 1].size())
+    // The phrase line holds the words shot so far, one blank between them and
+    // none before the first.
+    shootNextWord();
+    EXPECT_EQ(window->lblPhrase()->text(), words[0] + ' ' + words[1]);
+    qsizetype letters = words[0].size() + words[1].size();
+    for (int i = 2; i < words.size(); ++i, letters += words[i - 1].size())
         shootNextWord();
     EXPECT_EQ(window->game()->phraseNumber(), 2);
     EXPECT_EQ(window->lblTranslation()->text(), launch.list.phrases[1].translation);
@@ -163,4 +177,46 @@ TEST_F(PopperWindow, ArrowKeysMoveTheLearnerUntilReleased)
     emit window->tmrMouseCntl()->timeout();
     EXPECT_EQ(window->game()->learner().top, top + 400);
     EXPECT_TRUE(endCodes.empty());
+}
+
+TEST_F(PopperWindow, WordsOfAnyLengthAreHitInTheirDesignBoxAndShownWhole)
+{
+    start(QStringList{"aujourd'hui il pleut"});
+    PopperGame& game = *window->game();
+    for (const FallingWord& word : game.words()) {
+        EXPECT_EQ(word.box.width, 615) << word.word.toStdString();
+        EXPECT_EQ(word.box.height, 240) << word.word.toStdString();
+    }
+
+    // The long word spills evenly out of its box, so it can be read whole.
+    const QLabel* label = window->picDesert()->lblword(0);
+    const QRect box = pixelRect(game.words()[0].box);
+    EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()));
+    EXPECT_GT(label->width(), box.width());
+    EXPECT_LE(std::abs(label->geometry().center().x() - box.center().x()), 1);
+    EXPECT_EQ(label->y(), box.y());
+    EXPECT_EQ(label->height(), box.height());
+    // A short word shows in its box.
+    EXPECT_EQ(window->picDesert()->lblword(1)->geometry(), pixelRect(game.words()[1].box));
+
+    // The learner's bullet leaves the gun at Left 540, and the word falls 55
+    // twips before the shot, onto the bullet's height. Its box reaches to
+    // Left + 614, that edge exclusive: from Left -73 on it meets the bullet.
+    struct Case {
+        int wordLeft;
+        bool hit;
+    };
+    for (const Case& c : {Case{-74, false}, Case{-73, true}}) {
+        for (FallingWord& word : game.wordsForTest())
+            word.box.left = -9000;
+        for (int i = 0; i < 80; ++i)  // the last shot leaves the desert
+            emit window->Timer1()->timeout();
+        FallingWord& word = game.wordsForTest()[0];
+        word.box.left = c.wordLeft;
+        word.box.top = game.learner().top + 150 - 100;
+        QTest::keyClick(window.get(), Qt::Key_Space);
+        emit window->Timer1()->timeout();
+        EXPECT_EQ(game.nextWord(), c.hit ? 1 : 0) << c.wordLeft;
+        EXPECT_EQ(window->lblPhrase()->text(), c.hit ? "aujourd'hui" : "") << c.wordLeft;
+    }
 }

@@ -13,7 +13,6 @@ namespace {
 const QColor kSand(255, 255, 192);
 const QColor kInPlay(0, 128, 0);
 const QColor kShot(255, 0, 0);
-constexpr int kLabelPaddingTwips = 120;
 }  // namespace
 
 QRect pixelRect(const layout::Piece& piece)
@@ -39,11 +38,13 @@ QLabel* DesertView::makeWordLabel()
     return label;
 }
 
-int DesertView::wordWidth(const QString& caption) const
+QRect DesertView::labelRect(const FallingWord& word) const
 {
-    const QFontMetrics metrics(labels_[0]->font());
-    return std::max(layout::kWord.width / 2, platform::ui::pixelsToTwipsX(metrics.horizontalAdvance(caption))
-                                                 + kLabelPaddingTwips);
+    // Bullets hit the word's box alone; a long word spills out of it on both
+    // sides so that it can still be read whole.
+    const QRect box = pixelRect(word.box);
+    const int spill = QFontMetrics(labels_[0]->font()).horizontalAdvance(word.caption) - box.width();
+    return spill > 0 ? box.adjusted(-(spill + 1) / 2, 0, (spill + 1) / 2, 0) : box;
 }
 
 void DesertView::setGame(const PopperGame* game)
@@ -68,7 +69,7 @@ void DesertView::showState()
         if (label->text() != word.caption)
             label->setText(word.caption);
         activity::setTextColour(label, word.shot ? kShot : kInPlay);
-        label->setGeometry(pixelRect(word.box));
+        label->setGeometry(labelRect(word));
         label->show();
     }
     update();

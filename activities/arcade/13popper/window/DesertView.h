@@ -29,14 +29,14 @@ public:
 
     // Word label i, or nullptr beyond the labels made so far.
     QLabel* lblword(int index) const { return index >= 0 && index < labels_.size() ? labels_[index] : nullptr; }
-    // The width in twips of a word label showing caption.
-    int wordWidth(const QString& caption) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QLabel* makeWordLabel();
+    // Where a word's label goes: its box, widened evenly when its caption is wider.
+    QRect labelRect(const FallingWord& word) const;
     void drawPiece(QPainter& painter, const QPixmap& picture, const layout::Piece& piece) const;
 
     const PopperGame* game_ = nullptr;

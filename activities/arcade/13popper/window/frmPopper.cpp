@@ -116,8 +116,7 @@ void frmPopper::startGame()
     QList<PopperPhrase> phrases;
     for (int i = 1; i <= mPhraseCount; ++i)
         phrases.append({mPhrases[std::size_t(i)].text1, mPhrases[std::size_t(i)].text2});
-    game_ = std::make_unique<PopperGame>(std::move(phrases), random_,
-                                         [this](const QString& caption) { return picDesert_->wordWidth(caption); });
+    game_ = std::make_unique<PopperGame>(std::move(phrases), random_);
     picDesert_->setGame(game_.get());
     game_->Start_Game();
     setFocus();

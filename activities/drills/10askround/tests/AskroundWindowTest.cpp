@@ -121,3 +121,35 @@ TEST_F(AskroundWindow, TheSpecialButtonsFollowCapsLockAndTheLastFocusedBox)
     QTest::mouseClick(window->TxtAnswer(1), Qt::LeftButton);
     EXPECT_EQ(window->TxtAnswer(1)->selectedText(), "aç");
 }
+
+TEST_F(AskroundWindow, GradedAnswersKeepNoSelectionSoTheirColourShows)
+{
+    start(2);
+    QTest::keyClicks(window->TxtAnswer(0), "phrase 1, with a comma");
+    QTest::keyClick(window->TxtAnswer(0), Qt::Key_Return);
+    QTest::keyClicks(window->TxtAnswer(1), "wrong");
+    QTest::keyClick(window->TxtAnswer(1), Qt::Key_Return);
+    ASSERT_TRUE(window->TxtAnswer(0)->hasSelectedText());
+
+    // The check button takes the focus as it is clicked; once disabled it hands
+    // the focus on along the tab order, which leads back to the first box.
+    window->btnCheck()->setFocus(Qt::MouseFocusReason);
+    QTest::mouseClick(window->btnCheck(), Qt::LeftButton);
+    ASSERT_TRUE(window->Timer2()->isEnabled());
+    emit window->Timer2()->timeout();
+    for (int row : {0, 1}) {
+        QLineEdit* box = window->TxtAnswer(row);
+        EXPECT_FALSE(box->hasSelectedText()) << row;
+        EXPECT_FALSE(box->hasFocus()) << row;
+        // Neither a click, a double click nor a drag selects a graded answer again.
+        QTest::mouseClick(box, Qt::LeftButton);
+        QTest::mouseDClick(box, Qt::LeftButton);
+        QTest::mousePress(box, Qt::LeftButton, {}, QPoint(2, box->height() / 2));
+        QTest::mouseMove(box, QPoint(box->width() - 2, box->height() / 2));
+        QTest::mouseRelease(box, Qt::LeftButton, {}, QPoint(box->width() - 2, box->height() / 2));
+        EXPECT_FALSE(box->hasSelectedText()) << row;
+        EXPECT_FALSE(box->hasFocus()) << row;
+        EXPECT_EQ(box->focusPolicy(), Qt::NoFocus) << row;
+    }
+    EXPECT_EQ(textColour(0), QColor(0, 0xC0, 0));
+}

@@ -216,6 +216,7 @@ bool frmAskround::eventFilter(QObject* watched, QEvent* event)
     const int index = TxtAnswer_.indexOf(watched);
     if (index < 0)
         return ActivityWindow::eventFilter(watched, event);
+    const bool graded = TxtAnswer_[index]->isReadOnly();
     switch (event->type()) {
     case QEvent::FocusIn:
         TxtAnswer_GotFocus(index);
@@ -225,10 +226,18 @@ bool frmAskround::eventFilter(QObject* watched, QEvent* event)
             showLetterCase();
         break;
     case QEvent::MouseButtonPress:
-        // A click selects the whole answer, ready to be typed over.
-        TxtAnswer_[index]->setFocus(Qt::MouseFocusReason);
-        TxtAnswer_[index]->selectAll();
+        if (!graded) {
+            // A click selects the whole answer, ready to be typed over.
+            TxtAnswer_[index]->setFocus(Qt::MouseFocusReason);
+            TxtAnswer_[index]->selectAll();
+        }
         return true;
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+        // A graded answer takes no mouse: no selection covers its colour.
+        if (graded)
+            return true;
+        break;
     default:
         break;
     }
@@ -267,9 +276,17 @@ void frmAskround::btnCheck_Click()
 {
     if (!sheet_->startGrading())
         return;
-    // No more typing while the rows are graded; the colours of the answers stay readable.
-    for (int row = 0; row < sheet_->count(); ++row)
-        TxtAnswer_[row]->setReadOnly(true);
+    // No more typing while the rows are graded; the colours of the answers stay
+    // readable. The boxes give up their selections and take no focus, so the
+    // disabled check button cannot hand the focus (and a select-all) to one.
+    for (int row = 0; row < sheet_->count(); ++row) {
+        QLineEdit* box = TxtAnswer_[row];
+        box->setReadOnly(true);
+        box->setFocusPolicy(Qt::NoFocus);
+        box->deselect();
+        if (box->hasFocus())
+            setFocus(Qt::OtherFocusReason);
+    }
     btnCheck_->setEnabled(false);
     frmChars_->setEnabled(false);
     Timer2_->setEnabled(true);

@@ -9,6 +9,8 @@
 #include "TestEnvironment.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -130,4 +132,21 @@ TEST_F(HunchwordWindow, AMissOrTheClockHandsTheTurnToTheComputerWhichPicks)
     EXPECT_EQ(window->lblCounter()->text(), "20");
     window->close();
     EXPECT_EQ(endCodes, std::vector<int>{0});
+}
+
+TEST_F(HunchwordWindow, TheTurnClockShowsEverySecondWholeIn72PointDigits)
+{
+    start(1);
+    const QLabel* counter = window->lblCounter();
+    EXPECT_EQ(counter->font().pointSize(), 72);
+    EXPECT_TRUE(counter->font().bold());
+    // The line is a little taller than the label, but the digits' ink is inside it.
+    const QFontMetrics metrics(counter->font());
+    const QRect area = counter->contentsRect();
+    for (int second = 0; second <= kTurnSeconds; ++second) {
+        const QString text = QString::number(second);
+        const QRect line = metrics.boundingRect(area, counter->alignment(), text);
+        const QRect ink = metrics.tightBoundingRect(text).translated(line.left(), line.top() + metrics.ascent());
+        EXPECT_TRUE(area.contains(ink)) << second;
+    }
 }

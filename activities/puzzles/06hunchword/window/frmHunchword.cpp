@@ -147,7 +147,8 @@ void frmHunchword::createControls()
     placeControl(imgClock_, "imgClock", kClock);
     imgClock_->setPixmap(platform::ui::pictureResource(QStringLiteral("clock.svg"), twipsToPixels(kClock.size())));
     placeControl(lblCounter_, "lblCounter", kClock);
-    platform::ui::setFontPoints(lblCounter_, 48, true);
+    // 72-point digits: their line is a little taller than the clock, their ink fits it.
+    platform::ui::setFontPoints(lblCounter_, 72, true);
     lblCounter_->setAlignment(Qt::AlignCenter);
     activity::setTextColour(lblCounter_, QColor(0, 0, 128));
     lblCounter_->setText(QString::number(kTurnSeconds));

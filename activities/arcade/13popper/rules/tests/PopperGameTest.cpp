@@ -81,6 +81,8 @@ TEST(PopperGame, LaysOutOneLabelPerWordDownTheMiddle)
     EXPECT_EQ(words[0].box.top, 0);
     EXPECT_EQ(words[24].caption, "w24");
     EXPECT_EQ(words[24].box.top, 24 * 1500);
+    for (const FallingWord& word : words)  // bullets hit a word label's design box
+        EXPECT_TRUE(word.box.width == 615 && word.box.height == 240) << word.word.toStdString();
     EXPECT_EQ(duel.game.translation(), "many words");
     EXPECT_EQ(duel.game.nextWord(), 0);
     EXPECT_TRUE(duel.game.computerActive());
@@ -109,6 +111,7 @@ TEST(PopperGame, RightWordScoresForTheShooterWrongWordIsPushedAway)
     const FallingWord& first = duel.game.words()[0];
     EXPECT_TRUE(first.shot);
     EXPECT_EQ(first.caption, "20");
+    EXPECT_EQ(first.box.width, 615);  // its box stays as the caption changes
     EXPECT_EQ(duel.game.score(Side::Learner), 20);
     EXPECT_EQ(duel.game.phraseLine(), "le");
     EXPECT_EQ(duel.game.nextWord(), 1);
