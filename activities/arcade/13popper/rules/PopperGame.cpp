@@ -195,7 +195,8 @@ void PopperGame::scoreWord(Side shooter)
 {
     FallingWord& word = words_[nextWord_];
     sounds_.append(Sound::Ting);
-    phraseLine_ = phraseLine_.isEmpty() ? word.word : phraseLine_ + u' ' + word.word;
+    // Every word comes after a blank, the first one too.
+    phraseLine_ += u' ' + word.word;
     const std::int64_t points = std::int64_t(kPointsPerLetter) * word.word.size();
     word.caption = QString::number(points);
     scores_[int(shooter)] += points;

@@ -90,7 +90,7 @@ TEST_F(PopperWindow, PlayedThroughEveryPhraseToTheStoredPoints)
     const QStringList words = launch.list.phrases[0].phrase.split(' ', Qt::SkipEmptyParts);
     ASSERT_GE(words.size(), 2);
     shootNextWord();
-    EXPECT_EQ(window->lblPhrase()->text(), words[0]);
+    EXPECT_EQ(window->lblPhrase()->text(), ' ' + words[0]);
     EXPECT_EQ(window->lblScore(0)->text(), QString::number(10 * words[0].size()));
     EXPECT_EQ(window->picDesert()->lblword(0)->text(), QString::number(10 * words[0].size()));
     EXPECT_TRUE(window->TimerRemoveLabels()->isEnabled());
@@ -102,10 +102,9 @@ TEST_F(PopperWindow, PlayedThroughEveryPhraseToTheStoredPoints)
     EXPECT_FALSE(window->picDesert()->lblword(0)->isVisible());
     EXPECT_FALSE(window->TimerRemoveLabels()->isEnabled());
 
-    // The phrase line holds the words shot so far, one blank between them and
-    // none before the first.
+    // The phrase line holds the words shot so far, each after a blank.
     shootNextWord();
-    EXPECT_EQ(window->lblPhrase()->text(), words[0] + ' ' + words[1]);
+    EXPECT_EQ(window->lblPhrase()->text(), ' ' + words[0] + ' ' + words[1]);
     qsizetype letters = words[0].size() + words[1].size();
     for (int i = 2; i < words.size(); ++i, letters += words[i - 1].size())
         shootNextWord();
@@ -217,6 +216,6 @@ TEST_F(PopperWindow, WordsOfAnyLengthAreHitInTheirDesignBoxAndShownWhole)
         QTest::keyClick(window.get(), Qt::Key_Space);
         emit window->Timer1()->timeout();
         EXPECT_EQ(game.nextWord(), c.hit ? 1 : 0) << c.wordLeft;
-        EXPECT_EQ(window->lblPhrase()->text(), c.hit ? "aujourd'hui" : "") << c.wordLeft;
+        EXPECT_EQ(window->lblPhrase()->text(), c.hit ? " aujourd'hui" : "") << c.wordLeft;
     }
 }

@@ -113,7 +113,7 @@ TEST(PopperGame, RightWordScoresForTheShooterWrongWordIsPushedAway)
     EXPECT_EQ(first.caption, "20");
     EXPECT_EQ(first.box.width, 615);  // its box stays as the caption changes
     EXPECT_EQ(duel.game.score(Side::Learner), 20);
-    EXPECT_EQ(duel.game.phraseLine(), "le");
+    EXPECT_EQ(duel.game.phraseLine(), " le");
     EXPECT_EQ(duel.game.nextWord(), 1);
     EXPECT_FALSE(duel.game.learnerBullet(0).inFlight);
     EXPECT_TRUE(duel.game.takeRemoveWordsRequest());
@@ -124,7 +124,7 @@ TEST(PopperGame, RightWordScoresForTheShooterWrongWordIsPushedAway)
     duel.computerFires();
     EXPECT_EQ(duel.game.takeSounds(), (QList<Sound>{Sound::Bang, Sound::Tink}));
     EXPECT_EQ(duel.game.words()[2].box.left, leftBefore - 100);
-    EXPECT_EQ(duel.game.phraseLine(), "le");
+    EXPECT_EQ(duel.game.phraseLine(), " le");
     EXPECT_EQ(duel.game.score(Side::Computer), 0);
 }
 
@@ -142,7 +142,7 @@ TEST(PopperGame, BothSidesCompeteForTheNextWordAndMissedWordsPushTheOtherWay)
     duel.wordAtLearnerGun(1);
     duel.learnerFires();
     EXPECT_EQ(duel.game.score(Side::Learner), 40);
-    EXPECT_EQ(duel.game.phraseLine(), "un deux");
+    EXPECT_EQ(duel.game.phraseLine(), " un deux");
 
     duel.game.TimerRemoveLabels_Timer();
     for (int i : {0, 1}) {
