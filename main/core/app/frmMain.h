@@ -151,7 +151,7 @@ private:
     void mnuListenToPhrase_Click();
     void Listen_to_Phrase();
 
-    enum class PointerArea { Background, Logo, TickerPanel };
+    enum class PointerArea { Background, SubjectTree, Logo, TickerPanel };
     void pointerMovedOver(PointerArea area);
 
     QString templatePath() const;

@@ -97,9 +97,9 @@ void frmMain::Listen_to_Phrase()
 }
 
 // Where the pointer is decides what the window tidies up as it moves: over the
-// background or the logo the link menu starts hiding, and anywhere the ticker
-// link loses its underline. (The activity buttons go back to their normal
-// picture by themselves as the pointer leaves them.)
+// background, the subject tree or the logo the link menu starts hiding, and
+// anywhere the ticker link loses its underline. (The activity buttons go back to
+// their normal picture by themselves as the pointer leaves them.)
 void frmMain::pointerMovedOver(PointerArea area)
 {
     if (area != PointerArea::TickerPanel) linkMenu_->startHiding();

@@ -39,6 +39,8 @@ void frmMain::Build_Subject_Tree()
     connect(treeView_, &subjects::SubjectTreeView::doubleClicked, this, [this] { TreeFolders_DblClick(); });
     connect(treeView_, &subjects::SubjectTreeView::phraseMenuRequested, this,
             [this](int, QPoint globalPos) { TreeFolders_PhraseMenu(globalPos); });
+    connect(treeView_, &subjects::SubjectTreeView::pointerMoved, this,
+            [this] { pointerMovedOver(PointerArea::SubjectTree); });
     tree_->build();
 }
 

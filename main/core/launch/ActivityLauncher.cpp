@@ -143,13 +143,7 @@ void ActivityLauncher::gatherVirtual(NodeId subjectNode)
         if (!shared::File_Exists(path) || seams_.checkSubject(tag.file) != subjects::kValidSubject) continue;
         // A phrase gone from a usable store ends the gathering with an error; the
         // phrases gathered before it are studied.
-        const auto phrase = subjects::readSubjectPhrase(path, tag.key, subjects::WithSound::Yes);
-        if (!phrase)
-            throw std::runtime_error(QStringLiteral("The phrase %1 is no longer in the subject %2.")
-                                         .arg(tag.key)
-                                         .arg(tag.file)
-                                         .toStdString());
-        addPhrase(tag.file, *phrase);
+        addPhrase(tag.file, subjects::requireSubjectPhrase(path, tag.key, subjects::WithSound::Yes));
     }
 }
 

@@ -2,6 +2,10 @@
 
 #include "platform/store/Store.h"
 
+#include <QFileInfo>
+
+#include <stdexcept>
+
 namespace subjects {
 
 namespace {
@@ -55,6 +59,17 @@ std::optional<SubjectPhrase> readSubjectPhrase(const QString& storePath, std::in
                                        " FROM tblPhrases WHERE pkPhraseNo = ?",
                                    {key}),
                        sound);
+}
+
+SubjectPhrase requireSubjectPhrase(const QString& storePath, std::int64_t key, WithSound sound)
+{
+    std::optional<SubjectPhrase> phrase = readSubjectPhrase(storePath, key, sound);
+    if (!phrase)
+        throw std::runtime_error(QStringLiteral("The phrase %1 is no longer in the subject %2.")
+                                     .arg(key)
+                                     .arg(QFileInfo(storePath).fileName())
+                                     .toStdString());
+    return std::move(*phrase);
 }
 
 std::optional<SubjectPhrase> readSubjectPhraseAt(const QString& storePath, std::int64_t position)

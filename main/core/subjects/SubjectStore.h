@@ -30,6 +30,10 @@ std::vector<SubjectPhrase> readSubjectPhrases(const QString& storePath, WithSoun
 std::optional<SubjectPhrase> readSubjectPhrase(const QString& storePath, std::int64_t key,
                                                WithSound sound = WithSound::No);
 
+// The phrase with this key; throws std::runtime_error naming the key and the
+// store's file when there is none.
+SubjectPhrase requireSubjectPhrase(const QString& storePath, std::int64_t key, WithSound sound = WithSound::No);
+
 // The position-th phrase (1-based) in store order, or nothing past the last one;
 // gaps in the keys make no difference.
 std::optional<SubjectPhrase> readSubjectPhraseAt(const QString& storePath, std::int64_t position);

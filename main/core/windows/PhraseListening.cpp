@@ -37,10 +37,9 @@ void listenToPhrase(const QString& installedSubjectsDir, const subjects::NodeTag
     const ListeningGuard guard;
     const QString store = installedSubjectsDir + phrase.file;
     if (!shared::File_Exists(store)) return;
-    const auto row = subjects::readSubjectPhrase(store, phrase.key, subjects::WithSound::Yes);
-    if (!row) return;
+    const subjects::SubjectPhrase row = subjects::requireSubjectPhrase(store, phrase.key, subjects::WithSound::Yes);
     const QString file = listeningFile();
-    const studylist::WriteResult written = studylist::writeSoundFile(file, row->sound);
+    const studylist::WriteResult written = studylist::writeSoundFile(file, row.sound);
     if (!written.ok()) throw std::runtime_error(written.error.toStdString());
 
     QPointer<frmMsgBox> box = new frmMsgBox;

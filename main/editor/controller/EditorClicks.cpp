@@ -57,6 +57,7 @@ void EditorController::customPressed(NodeId node)
 {
     active_ = ActiveTree::Custom;
     custom_.select(node);
+    commandsFollowSelection_ = true;
     notify();
 }
 
@@ -66,6 +67,7 @@ void EditorController::customClicked(NodeId node)
     if (!clicked) return;
     active_ = ActiveTree::Custom;
     custom_.select(node);
+    commandsFollowSelection_ = true;
     switch (clicked->tag.kind) {
     case NodeKind::CustomFolder:
         custom_.setExpanded(node, !clicked->expanded);

@@ -22,6 +22,7 @@ std::optional<CustomKind> EditorController::customKind(NodeId node) const
 
 editorrules::EnabledCommands EditorController::commands() const
 {
+    if (!commandsFollowSelection_) return editorrules::enabledCommands(std::nullopt);
     return editorrules::enabledCommands(customKind(custom_.selected()));
 }
 
@@ -67,6 +68,7 @@ void EditorController::New_Folder()
     const NodeId folder = addCustomFolder(made.value);
     active_ = ActiveTree::Custom;
     custom_.select(folder);
+    commandsFollowSelection_ = true;
     setChanged();
     notify();
     startEditing(folder);
@@ -179,6 +181,11 @@ void EditorController::Delete()
     custom_.remove(node);
     setChanged();
     notify();
+}
+
+void EditorController::deletePressed()
+{
+    if (commands().remove) Delete();
 }
 
 void EditorController::Close()

@@ -51,7 +51,8 @@ public:
     ActiveTree activeTree() const { return active_; }
     // The custom node under the pointer while dragging (kNoNode: none).
     NodeId dropHighlight() const { return dropHighlight_; }
-    // The commands the custom tree's selection enables.
+    // The commands the custom tree's selection enables, once the learner has
+    // worked in that tree; only New folder before.
     editorrules::EnabledCommands commands() const;
     // The custom node whose name is being edited (kNoNode: none).
     NodeId editingNode() const { return editing_; }
@@ -74,6 +75,8 @@ public:
     void New_Subject();
     void Rename();
     void Delete();
+    // The Delete key in the custom tree: deletes only while the command is enabled.
+    void deletePressed();
     // Done or the close box.
     void Close();
 
@@ -123,6 +126,8 @@ private:
     ActiveTree active_ = ActiveTree::Installed;
     NodeId dropHighlight_ = kNoNode;
     NodeId editing_ = kNoNode;
+    // The selection opening made is only shown: it enables no command.
+    bool commandsFollowSelection_ = false;
 };
 
 }  // namespace editor

@@ -23,6 +23,7 @@ void EditorController::dragEnded()
 
 void EditorController::drop(NodeId target)
 {
+    commandsFollowSelection_ = true;
     dragOver(target);
     switch (installed_.kindOf(installed_.selected())) {
     case NodeKind::InstalledSubject: Copy_Subject_To_Folder(dropHighlight_); break;

@@ -2,25 +2,26 @@
 
 #include <QLineEdit>
 
+#include <algorithm>
 #include <memory>
 
 namespace phraseedit {
 
-void limitTypedLength(QLineEdit& box, int maxTyped)
+void setTextWithTypedLimit(QLineEdit& box, const QString& text, int maxTyped)
 {
-    // The text before the learner's latest edit, whoever set it.
-    auto accepted = std::make_shared<QString>(box.text());
-    auto cursor = std::make_shared<int>(box.cursorPosition());
-    QObject::connect(&box, &QLineEdit::cursorPositionChanged, &box,
-                     [cursor](int, int now) { *cursor = now; });
-    QObject::connect(&box, &QLineEdit::textChanged, &box, [accepted](const QString& text) { *accepted = text; });
-    // textEdited comes before textChanged, so *accepted still holds the old text here.
-    QObject::connect(&box, &QLineEdit::textEdited, &box, [&box, accepted, cursor, maxTyped](const QString& text) {
-        if (text.size() <= maxTyped || text.size() <= accepted->size()) return;
-        const QString previous = *accepted;
-        const int previousCursor = *cursor;
-        box.setText(previous);
-        box.setCursorPosition(previousCursor);
+    // The box's own maximum refuses keys and cuts pastes and drops where they are
+    // inserted, and keeps the undo history.
+    box.setMaxLength(std::max<int>(maxTyped, static_cast<int>(text.size())));
+    box.setText(text);
+    if (box.maxLength() == maxTyped) return;
+    auto lowering = std::make_shared<QMetaObject::Connection>();
+    *lowering = QObject::connect(&box, &QLineEdit::textChanged, &box, [&box, maxTyped, lowering](const QString& now) {
+        if (now.size() > maxTyped) return;
+        QObject::disconnect(*lowering);
+        // A new maximum puts the cursor at the end; it goes back where it was.
+        const int cursor = box.cursorPosition();
+        box.setMaxLength(maxTyped);
+        box.setCursorPosition(cursor);
     });
 }
 

@@ -1,13 +1,17 @@
 #pragma once
 
 class QLineEdit;
+class QString;
 
 namespace phraseedit {
 
-// Refuses typing or pasting that would make the box's text longer than
-// maxTyped characters, while a longer text the program put there stays whole:
-// such a text may shrink but never grow. (QLineEdit's own maximum would cut a
-// longer text as soon as it was set.)
-void limitTypedLength(QLineEdit& box, int maxTyped);
+// Puts the text into the box whole and limits what the learner can make of it:
+// the box holds at most maxTyped characters, a key past that is refused and a
+// paste is cut there. A longer text given here is kept as it is, so it goes back
+// unchanged when nobody touches it, and may be edited within its own length;
+// once the learner has brought it down to maxTyped characters or fewer, the
+// limit is maxTyped again. (QLineEdit cuts a text longer than its maximum, so
+// the program puts its texts in through this function, never through setText.)
+void setTextWithTypedLimit(QLineEdit& box, const QString& text, int maxTyped);
 
 }  // namespace phraseedit

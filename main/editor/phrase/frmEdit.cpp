@@ -21,13 +21,6 @@ namespace {
 constexpr QSize kClientTwips(5310, 3390);
 constexpr quint32 kPhraseBoxColour = 0xE0E0E0;
 
-QLineEdit* makeBox(QWidget* parent, const char* name, const QRect& twips)
-{
-    auto* box = placeControl(new QLineEdit(parent), name, twips);
-    phraseedit::limitTypedLength(*box, frmEdit::kMaxTyped);
-    return box;
-}
-
 }  // namespace
 
 frmEdit::frmEdit(PhraseDialogSetup setup, QWidget* parent)
@@ -50,11 +43,11 @@ void frmEdit::buildControls()
 
     lblWarning_ = makeLabel(this, "lblWarning", {150, 75, 4890, 690});
     lblPhrase_ = makeLabel(this, "lblPhrase", {150, 825, 5040, 240});
-    txtPhrase_ = makeBox(this, "txtPhrase", {150, 1050, 4965, 315});
+    txtPhrase_ = placeControl(new QLineEdit(this), "txtPhrase", {150, 1050, 4965, 315});
     lblTranslation_ = makeLabel(this, "lblTranslation", {150, 1500, 5040, 240});
-    txtTranslation_ = makeBox(this, "txtTranslation", {150, 1725, 4965, 315});
+    txtTranslation_ = placeControl(new QLineEdit(this), "txtTranslation", {150, 1725, 4965, 315});
     Label1_ = makeLabel(this, "Label1", {120, 2160, 5040, 240});
-    txtTranslation2_ = makeBox(this, "txtTranslation2", {120, 2385, 4965, 315});
+    txtTranslation2_ = placeControl(new QLineEdit(this), "txtTranslation2", {120, 2385, 4965, 315});
     btnCancel_ = placeControl(new QPushButton(this), "btnCancel", {2550, 2925, 1200, 320});
     btnOK_ = placeControl(new QPushButton(this), "btnOK", {3900, 2925, 1200, 320});
     btnOK_->setDefault(true);
@@ -78,9 +71,9 @@ void frmEdit::Form_Load()
     btnCancel_->setText(captions[caption::Cancel]);
     btnOK_->setText(captions[caption::OkOrDone]);
 
-    txtPhrase_->setText(setup_.phrase.phrase);
-    txtTranslation_->setText(setup_.phrase.translation);
-    txtTranslation2_->setText(setup_.phrase.translation2);
+    phraseedit::setTextWithTypedLimit(*txtPhrase_, setup_.phrase.phrase, kMaxTyped);
+    phraseedit::setTextWithTypedLimit(*txtTranslation_, setup_.phrase.translation, kMaxTyped);
+    phraseedit::setTextWithTypedLimit(*txtTranslation2_, setup_.phrase.translation2, kMaxTyped);
     // Show each text from its start, however long it is.
     for (QLineEdit* box : {txtPhrase_, txtTranslation_, txtTranslation2_}) box->setCursorPosition(0);
 }

@@ -138,7 +138,7 @@ void frmCustomSubject::connectEvents()
             [&c](QTreeWidgetItem* item) { c.customExpanded(TreeItems::nodeOf(item), true); });
     connect(TreeVirtual_, &QTreeWidget::itemCollapsed, this,
             [&c](QTreeWidgetItem* item) { c.customExpanded(TreeItems::nodeOf(item), false); });
-    connect(TreeVirtual_, &CustomTreeWidget::deletePressed, this, [&c] { c.Delete(); });
+    connect(TreeVirtual_, &CustomTreeWidget::deletePressed, this, [&c] { c.deletePressed(); });
     connect(TreeVirtual_, &CustomTreeWidget::labelEdited, this, [&c](const QString& typed) { c.labelEdited(typed); });
     connect(TreeVirtual_, &CustomTreeWidget::dragMoved, this, &frmCustomSubject::TreeVirtual_DragOver);
     connect(TreeVirtual_, &CustomTreeWidget::dragLeft, this, [this] {

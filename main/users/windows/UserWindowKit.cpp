@@ -26,6 +26,7 @@ constexpr char kStyle[] = R"css(
     QPushButton:hover { background: #e3eefa; }
     QPushButton:pressed { background: #c9dcf2; }
     QPushButton:focus { border: 2px solid #1f5fbf; }
+    QPushButton:disabled { background: #ffffff; color: #9aa7b5; border-color: #c8d3df; }
     QPushButton#btnNull { background: transparent; border: none; }
     QPushButton#btnNull:focus { border: 1px dotted #1f5fbf; }
 )css";

@@ -31,7 +31,8 @@ namespace {
 
 constexpr QSize kClientTwips(9720, 6000);
 // Widths of the result list's columns: the view's column, score, date, time.
-constexpr int kColumnTwips[] = {2000, 1000, 1300, 1000};
+constexpr int kColumnTwips[] = {2000, 1000, 1000, 1300};
+constexpr int kListPoints = 8;
 // &HFF0000: the administrator's name in the learners view.
 const QColor kAdministratorColour(0, 0, 255);
 
@@ -82,6 +83,10 @@ void frmAdmin::buildControls()
     ListView1_->header()->setSectionsClickable(false);
     for (int column = 0; column < 4; ++column)
         ListView1_->setColumnWidth(column, twipsToPixelsX(kColumnTwips[column]));
+    // The column widths are made for 8-point text: a whole date fits its column.
+    QFont listFont = ListView1_->font();
+    listFont.setPointSize(kListPoints);
+    ListView1_->setFont(listFont);
 
     btnClearDatabase_ = placeControl(new QPushButton(this), "btnClearDatabase", {5880, 5340, 3600, 420});
     // Enter in the window must never start deleting everything.

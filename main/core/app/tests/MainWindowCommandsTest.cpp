@@ -6,6 +6,7 @@
 #include "main/core/windows/frmMsgBox.h"
 #include "main/users/windows/frmAdmin.h"
 #include "platform/net/Browser.h"
+#include "platform/store/Store.h"
 
 #include <QApplication>
 #include <QFile>
@@ -53,6 +54,16 @@ protected:
     }
 
     QPushButton* button(const char* name) const { return window.findChild<QPushButton*>(name); }
+
+    // Opens the installed subject Food and selects its phrase at index.
+    void selectFoodPhrase(int index)
+    {
+        QTreeWidgetItem* installed = top(NodeKind::InstalledFolder);
+        click(installed);
+        QTreeWidgetItem* food = childNamed(installed, "Food");
+        click(food);
+        click(food->child(index));
+    }
 
     QStringList phraseBoxes;
 
@@ -120,14 +131,30 @@ TEST_F(MainWindowCommands, DoubleClickingAPhrasePlaysItsRecordingAndNothingElseD
     for (const auto& box : boxes.shown()) ADD_FAILURE() << box.title.toStdString() << ": " << box.text.toStdString();
 }
 
+TEST_F(MainWindowCommands, APhraseGoneFromItsStoreIsReportedInTheErrorBox)
+{
+    startUp();
+    onPhraseBox([](frmMsgBox&) {});
+    selectFoodPhrase(1);
+    const subjects::NodeTag phrase = tree->node(tree->selected())->tag;
+    platform::Store::open(modMain.gInstalledSubjectsDir + phrase.file, platform::OpenMode::ReadWrite)
+        .execute("DELETE FROM tblPhrases WHERE pkPhraseNo = ?", {phrase.key});
+
+    phraseMenu()->actions()[1]->trigger();
+    EXPECT_TRUE(phraseBoxes.isEmpty()) << phraseBoxes.join('|').toStdString();
+    EXPECT_EQ(listensPlayed(), 0);
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.shown()[0].title, "ERROR");
+    EXPECT_EQ(boxes.shown()[0].icon, platform::ui::MessageIcon::Critical);
+    EXPECT_EQ(boxes.shown()[0].text, modMain.gCaptions[caption::ErrorHeading] + "\n\nListen_to_Phrase: The phrase " +
+                                         QString::number(phrase.key) + " is no longer in the subject " + phrase.file +
+                                         ".");
+}
+
 TEST_F(MainWindowCommands, OkWithinTheFirstSecondCancelsAndASecondListenIsIgnored)
 {
     startUp();
-    QTreeWidgetItem* installed = top(NodeKind::InstalledFolder);
-    click(installed);
-    QTreeWidgetItem* food = childNamed(installed, "Food");
-    click(food);
-    click(food->child(0));
+    selectFoodPhrase(0);
     QAction* listen = phraseMenu()->actions()[1];
     onPhraseBox([listen](frmMsgBox& box) {
         listen->trigger();  // ignored: one listen runs

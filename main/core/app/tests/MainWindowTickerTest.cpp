@@ -128,6 +128,22 @@ TEST_F(MainWindowTicker, TheLinkMenuSlidesOutUnderThePointerAndBackOverTheWindow
     EXPECT_TRUE(opened[0].endsWith("link2.htm")) << opened[0].toStdString();
 }
 
+TEST_F(MainWindowTicker, OverTheSubjectTreeTheMenuStartsHidingAndTheTickerLinkLosesItsUnderline)
+{
+    startUp();
+    ticker::LinkMenuView& menu = *window.linkMenu();
+    while (!lblMsg()->text().startsWith("Message")) nextText();
+    QTest::mouseMove(lblMsg(), lblMsg()->rect().center());
+    ASSERT_TRUE(lblMsg()->font().underline());
+    QTest::mouseMove(picMenu(), QPoint(picMenu()->width() - 3, 300));
+    ASSERT_TRUE(menu.TimShowMenu()->isEnabled());
+
+    QTest::mouseMove(widget->viewport(), widget->viewport()->rect().center());
+    EXPECT_TRUE(menu.TimHideMenu()->isEnabled());
+    EXPECT_FALSE(menu.TimShowMenu()->isEnabled());
+    EXPECT_FALSE(lblMsg()->font().underline());
+}
+
 // The weekly check, from the real start-up against a loopback server.
 class MainWindowUpdate : public MainWindowTicker {
 protected:

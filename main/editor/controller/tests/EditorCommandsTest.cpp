@@ -196,7 +196,10 @@ TEST_F(EditorFixture, TheCommandsFollowEverySelectionChange)
         EnabledCommands want;  // newFolder, newSubject, rename, remove
     };
     const Step steps[] = {
-        {"opening selects the first folder", [] {}, {true, true, true, true}},
+        {"the folder opening selects enables nothing", [] {}, {true, false, false, false}},
+        {"a click on an installed node neither", [&] { editor->installedClicked(installed("Animals")); },
+         {true, false, false, false}},
+        {"a click on the folder", [&] { editor->customClicked(custom("Mine")); }, {true, true, true, true}},
         {"a subject", [&] { editor->customClicked(custom("Pets")); }, {true, false, true, true}},
         {"a phrase", [&] { editor->customClicked(custom("the cat")); }, {true, false, false, true}},
         {"a right press on the folder", [&] { editor->customPressed(custom("Mine")); }, {true, true, true, true}},

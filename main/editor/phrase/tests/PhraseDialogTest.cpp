@@ -6,12 +6,16 @@
 #include "main/core/subjects/SubjectStore.h"
 #include "platform/ui/MessageBoxRecorder.h"
 
+#include <QClipboard>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -32,8 +36,8 @@ startup::CaptionTable captionTable()
 
 const QString kLong70 = QString(70, QChar(u'é'));
 
-// An installed store "animals.fre" whose phrase 7 has a 70-character translation 2
-// and phrase 8 a NULL one.
+// An installed store "animals.fre" whose phrase 7 has a 70-character translation 2,
+// phrase 8 a NULL one and phrase 9 three short texts.
 class PhraseDialog : public ::testing::Test {
 protected:
     // A fresh subjects folder each time, so a table of cases starts each case anew.
@@ -42,7 +46,9 @@ protected:
         static int made = 0;
         dir = testsupport::makeFolder(QString("Subjects%1").arg(++made));
         subjects::testing::makeSubjectStore(dir + "animals.fre",
-                                            {{7, "le chat", "the cat", kLong70}, {8, "le chien", "the dog", std::nullopt}});
+                                            {{7, "le chat", "the cat", kLong70},
+                                             {8, "le chien", "the dog", std::nullopt},
+                                             {9, "noir", "black", "dark"}});
     }
 
     NodeTag tagOf(std::int64_t key, NodeKind kind = NodeKind::Phrase) const
@@ -113,26 +119,91 @@ TEST_F(PhraseDialog, CancelAndClosingWriteNothing)
     EXPECT_EQ(file.readAll(), before);
 }
 
-TEST_F(PhraseDialog, BoxesRefuseTheSixtySixthTypedCharacterButKeepALongerLoadedText)
+// Types each character as its own key press.
+void typeKeys(QLineEdit* box, const QString& keys)
+{
+    for (const QChar key : keys) QTest::keyClick(box, key.toLatin1());
+}
+
+void paste(QLineEdit* box, const QString& text)
+{
+    QGuiApplication::clipboard()->setText(text);
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+}
+
+TEST_F(PhraseDialog, NoKeysOrPasteGetPastSixtyFiveCharactersAndOkStoresWhatTheBoxHolds)
+{
+    using Box = QLineEdit* (frmEdit::*)() const;
+    using Column = QString SubjectPhrase::*;
+    struct Target {
+        const char* what;
+        Box box;
+        Column column;
+    };
+    const Target targets[] = {{"txtPhrase", &frmEdit::txtPhrase, &SubjectPhrase::phrase},
+                              {"txtTranslation", &frmEdit::txtTranslation, &SubjectPhrase::translation},
+                              {"txtTranslation2", &frmEdit::txtTranslation2, &SubjectPhrase::translation2}};
+    const QString hundred = QString(100, 'x');
+    struct Action {
+        const char* what;
+        int cursor;  // where the cursor stands; -1: at the end
+        std::function<void(QLineEdit*)> act;
+    };
+    const Action actions[] = {
+        {"100 keys one at a time", -1, [&](QLineEdit* box) { typeKeys(box, hundred); }},
+        {"a paste of 100 characters", -1, [&](QLineEdit* box) { paste(box, hundred); }},
+        {"a paste inside the text", 2, [&](QLineEdit* box) { paste(box, hundred); }},
+    };
+    for (const Target& target : targets) {
+        for (const Action& action : actions) {
+            SCOPED_TRACE(std::string(target.what) + ", " + action.what);
+            SetUp();
+            frmEdit dialog({dir, captionTable(), tagOf(9)});
+            dialog.show();
+            QLineEdit* box = (dialog.*target.box)();
+            const QString loaded = box->text();
+            const int cursor = action.cursor < 0 ? loaded.size() : action.cursor;
+            box->setFocus();
+            box->setCursorPosition(cursor);
+            action.act(box);
+
+            const QString want = loaded.left(cursor) + hundred.left(65 - loaded.size()) + loaded.mid(cursor);
+            EXPECT_EQ(box->text(), want);
+            EXPECT_EQ(box->cursorPosition(), cursor + 65 - loaded.size());
+            typeKeys(box, "yy");
+            EXPECT_EQ(box->text(), want);
+            QTest::mouseClick(dialog.btnOK(), Qt::LeftButton);
+            EXPECT_EQ(stored(9).*target.column, want);
+        }
+    }
+}
+
+TEST_F(PhraseDialog, ALongerLoadedTextIsEditedWithinItsLengthUntilItFitsTheLimit)
 {
     frmEdit dialog({dir, captionTable(), tagOf(7)});
-    QLineEdit* box = dialog.txtPhrase();
-    box->clear();
-    QTest::keyClicks(box, QString(66, 'a'));
-    EXPECT_EQ(box->text(), QString(65, 'a'));
+    dialog.show();
+    QLineEdit* box = dialog.txtTranslation2();
+    EXPECT_EQ(box->text(), kLong70);
+    box->setFocus();
+    box->end(false);
+    typeKeys(box, "x");
+    paste(box, "yz");
+    EXPECT_EQ(box->text(), kLong70);
+    QTest::keyClick(box, Qt::Key_Backspace);
+    typeKeys(box, "xy");
+    EXPECT_EQ(box->text(), kLong70.left(69) + "x");
 
-    QLineEdit* longBox = dialog.txtTranslation2();
-    EXPECT_EQ(longBox->text(), kLong70);
-    longBox->setFocus();
-    longBox->end(false);
-    QTest::keyClicks(longBox, "x");
-    EXPECT_EQ(longBox->text(), kLong70);
-    QTest::keyClick(longBox, Qt::Key_Backspace);
-    QTest::keyClicks(longBox, "x");
-    EXPECT_EQ(longBox->text(), kLong70.left(69)) << "a text over the limit may shrink but never grow";
-    longBox->selectAll();
-    QTest::keyClicks(longBox, "le chaton");
-    EXPECT_EQ(longBox->text(), "le chaton");
+    // Cut down to the limit, it keeps to the limit.
+    box->setCursorPosition(3);
+    for (int key = 0; key < 5; ++key) QTest::keyClick(box, Qt::Key_Delete);
+    EXPECT_EQ(box->text().size(), 65);
+    EXPECT_EQ(box->cursorPosition(), 3);
+    typeKeys(box, "ab");
+    paste(box, "cd");
+    EXPECT_EQ(box->text().size(), 65);
+    box->selectAll();
+    typeKeys(box, QString(100, 'w'));
+    EXPECT_EQ(box->text(), QString(65, 'w'));
 }
 
 TEST_F(PhraseDialog, APhraseNoLongerInItsStoreIsReportedAndTheDialogStaysOpen)

@@ -133,6 +133,29 @@ TEST_F(CustomSubjectWindow, ADropReportedByTheCustomTreeCopiesThePressedSubject)
     EXPECT_TRUE(boxes.shown().empty());
 }
 
+TEST_F(CustomSubjectWindow, OnlyNewFolderIsEnabledUntilTheLearnerClicksACustomNode)
+{
+    makeStore("Mine", {{"Pets", {}}});
+    openWindow();
+    CustomTreeWidget* tree = window->TreeVirtual();
+    EXPECT_EQ(tree->currentItem(), customItem("Mine"));
+    const auto enabled = [this] {
+        QList<bool> states;
+        for (QPushButton* button : {window->btnNewFolder(), window->btnNewSubject(), window->btnRename(),
+                                    window->btnDelete()})
+            states << button->isEnabled();
+        for (QAction* item : window->mnuEdit()->actions()) states << item->isEnabled();
+        return states;  // the buttons, then the popup items: new folder, new subject, delete, rename
+    };
+    EXPECT_EQ(enabled(), (QList<bool>{true, false, false, false, true, false, false, false}));
+    tree->setFocus();
+    pressDelete(tree, false);
+    EXPECT_EQ(storeFiles(), QStringList{"Mine.vfre"});
+
+    click(tree, customItem("Mine"));
+    EXPECT_EQ(enabled(), (QList<bool>{true, true, true, true, true, true, true, true}));
+}
+
 TEST_F(CustomSubjectWindow, HoldingDeleteDeletesOnceAndTheRightButtonActsOnTheNodePointedAt)
 {
     makeStore("Mine", {});

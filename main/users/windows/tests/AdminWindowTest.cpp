@@ -7,10 +7,13 @@
 #include "platform/store/Store.h"
 #include "platform/ui/EndProgram.h"
 #include "platform/ui/MessageBoxRecorder.h"
+#include "platform/ui/Twips.h"
 
 #include <QComboBox>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -107,6 +110,18 @@ TEST_F(AdminWindowTest, OpensWithItsCaptionsAndNoViewChosen)
     EXPECT_EQ(header->text(1), caption(47));
     EXPECT_EQ(header->text(2), caption(48));
     EXPECT_EQ(header->text(3), caption(49));
+    // The view's column, score, date, time.
+    const int widthTwips[] = {2000, 1000, 1000, 1300};
+    for (int column = 0; column < 4; ++column)
+        EXPECT_EQ(window->listView1()->columnWidth(column), platform::ui::twipsToPixelsX(widthTwips[column])) << column;
+    // A stored date and time show whole, beside the item's text margins, in the
+    // program's own font.
+    QFont font = window->listView1()->font();
+    font.setFamily("Liberation Sans");
+    const QFontMetricsF metrics(font);
+    const int margins = 2 * (window->listView1()->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    EXPECT_LE(metrics.horizontalAdvance("2026-12-10") + margins, window->listView1()->columnWidth(2));
+    EXPECT_LE(metrics.horizontalAdvance("14:05:33") + margins, window->listView1()->columnWidth(3));
     for (int image = 1; image <= 43; ++image) EXPECT_FALSE(frmAdmin::treeImage(image).isNull()) << image;
 }
 
