@@ -120,7 +120,7 @@ bool ActivityWindow::Load_Activity_Captions()
 {
     const QString store = environment_.appFolder + activityconfig::configStoreName(setup_.program);
     try {
-        mCaptions = activityconfig::readCaptions(store, mInterfaceLanguage);
+        mCaptions = activityconfig::readCaptions(store, mInterfaceLanguage, setup_.lastCaption);
         return true;
     } catch (const activityconfig::ConfigError& error) {
         platform::ui::showMessage(olderVersionText(setup_.olderVersionName), platform::ui::MessageIcon::Exclamation,

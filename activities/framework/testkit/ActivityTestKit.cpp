@@ -120,7 +120,7 @@ QString makeUserStore(const QString& folder)
 QStringList shippedConfigStoreProblems(const QString& storePath, int lastRow)
 {
     QStringList problems;
-    for (const QString language : {QStringLiteral("English"), QStringLiteral("Spanish")}) {
+    for (const QString& language : {QStringLiteral("English"), QStringLiteral("Spanish")}) {
         try {
             const activityconfig::Captions captions = activityconfig::readCaptions(storePath, language);
             for (int row = 2; row <= lastRow; ++row) {

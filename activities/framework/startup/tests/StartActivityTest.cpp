@@ -61,6 +61,7 @@ protected:
         environment.pid = kActivityPid;
         setup.program = "02probe";
         setup.instructions = {13, 14, 2, 3};
+        setup.lastCaption = 14;
         platform::ui::setEndFunction([this](int code) { endCodes.push_back(code); });
     }
     void TearDown() override { platform::ui::setEndFunction({}); }
@@ -169,21 +170,30 @@ TEST_F(StartActivity, AStudyListThatCannotBeReadEndsWithItsOwnMessageAndNoCopies
 TEST_F(StartActivity, AnUnreadableConfigurationStoreEndsWithTheOlderVersionMessageAndDeletesTheCopies)
 {
     const auto launch = activitytest::writeLaunch(environment.tempFolder, 2, "/data/Users.dat", {}, "Spanish");
-    // The Spanish column has a row with no value.
-    activitytest::makeConfigStore(environment.appFolder, "02probe", {"a", "b", "c"}, {"a", "b"});
     struct Case {
         const char* name;
+        int rows;
+        QStringList spanish;
+        int lastCaption;
         QString olderVersionName;
         QString expected;
+        QString failure;  // in the message box title
     };
+    const QStringList twelve = activitytest::numberedCaptions(12, "fila");
     const std::vector<Case> cases{
-        {"this activity", "", activity::olderVersionText()},
-        {"named activity", "Popper", activity::olderVersionText("Popper")},
+        // Row 3 has no Spanish value.
+        {"a row with no value", 3, {"a", "b"}, 3, "", activity::olderVersionText(), "row 3"},
+        {"named activity", 3, {"a", "b"}, 3, "Popper", activity::olderVersionText("Popper"), "row 3"},
+        // A store of an older program: every row has a value, the last one read is missing.
+        {"a row the program reads is not there", 12, twelve, 13, "", activity::olderVersionText(), "holds 12"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         endCodes.clear();
+        activitytest::makeConfigStore(environment.appFolder, "02probe", activitytest::numberedCaptions(c.rows, "row"),
+                                      c.spanish);
         setup.olderVersionName = c.olderVersionName;
+        setup.lastCaption = c.lastCaption;
         ProbeActivity window(setup);
         EXPECT_FALSE(window.Start_Activity({launch.studyListName}, environment));
         EXPECT_EQ(endCodes, std::vector<int>{1});
@@ -191,7 +201,7 @@ TEST_F(StartActivity, AnUnreadableConfigurationStoreEndsWithTheOlderVersionMessa
         const auto& box = boxes.shown().back();
         EXPECT_EQ(box.text, c.expected);
         EXPECT_EQ(box.icon, platform::ui::MessageIcon::Exclamation);
-        EXPECT_TRUE(box.title.contains("row 3")) << box.title.toStdString();  // the failure's description
+        EXPECT_TRUE(box.title.contains(c.failure)) << box.title.toStdString();  // the failure's description
         EXPECT_EQ(window.calls, QStringList{"afterStudyList"});
         EXPECT_FALSE(QFileInfo::exists(copyPath(1)));
         EXPECT_FALSE(QFileInfo::exists(copyPath(2)));
