@@ -55,10 +55,10 @@ Captions readCaptions(const QString& storePath, const QString& interfaceLanguage
     }
     // A row the program reads must be there: a missing one would show as a blank button.
     if (rows.size() < static_cast<std::size_t>(lastRow)) {
-        throw ConfigError(QStringLiteral("The configuration store %1 holds %2 caption rows; this program reads %3")
+        throw ConfigError(QStringLiteral("Caption row %1 of %2 is missing: the store holds %3 rows")
+                              .arg(rows.size() + 1)
                               .arg(storePath)
-                              .arg(rows.size())
-                              .arg(lastRow));
+                              .arg(rows.size()));
     }
     QStringList texts;
     texts.reserve(static_cast<qsizetype>(rows.size()));

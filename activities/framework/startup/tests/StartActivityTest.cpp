@@ -197,7 +197,7 @@ TEST_F(StartActivity, AnUnreadableConfigurationStoreEndsWithTheOlderVersionMessa
         {"a row with no value", 3, {"a", "b"}, 3, "", activity::olderVersionText(), "row 3"},
         {"named activity", 3, {"a", "b"}, 3, "Popper", activity::olderVersionText("Popper"), "row 3"},
         // A store of an older program: every row has a value, the last one read is missing.
-        {"a row the program reads is not there", 12, twelve, 13, "", activity::olderVersionText(), "holds 12"},
+        {"a row the program reads is not there", 12, twelve, 13, "", activity::olderVersionText(), "row 13"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
