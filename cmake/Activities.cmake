@@ -19,8 +19,9 @@
 #   <program>_rules_tests    the rules tests
 #   <program>_window_tests   the window tests (they read the shipped content)
 #   <program>_program_tests  the kit's tests every program has: its shipped
-#                            configuration store, its window opening on a 1024 x 768
-#                            desktop, and the real executable ended by SIGTERM
+#                            configuration store, a store short of its last caption
+#                            row refused, its window opening on a 1024 x 768 desktop,
+#                            and the real executable ended by SIGTERM
 # See activities/README.md.
 function(dvl_add_activity program)
   set(keywords WINDOW_CLASS RULES RULES_LIBRARIES RULES_TESTS WINDOW WINDOW_LIBRARIES WINDOW_TESTS PICTURES
@@ -82,14 +83,18 @@ function(dvl_add_activity program)
     dvl_embed(${window} ${program}_resources WAVE ${wave_files} PICTURE ${arg_PICTURES})
   endif()
 
-  # The program: the one shared main() around the window class.
-  set(window_definitions
+  # The program: the one shared main() around the window class, and the
+  # registration of the last caption row it reads (start-up refuses a
+  # configuration store short of it). Its tests register the same row.
+  set(program_definitions
     DVL_ACTIVITY_PROGRAM="${program}"
     DVL_ACTIVITY_WINDOW_HEADER="${folder}/window/${window_file}.h"
-    DVL_ACTIVITY_WINDOW_CLASS=${arg_WINDOW_CLASS})
-  add_executable(${program} "${PROJECT_SOURCE_DIR}/activities/framework/program/main.cpp")
+    DVL_ACTIVITY_WINDOW_CLASS=${arg_WINDOW_CLASS}
+    DVL_ACTIVITY_LAST_CAPTION=${arg_LAST_CAPTION})
+  set(last_caption_source "${PROJECT_SOURCE_DIR}/activities/framework/program/LastCaptionRegistration.cpp")
+  add_executable(${program} "${PROJECT_SOURCE_DIR}/activities/framework/program/main.cpp" "${last_caption_source}")
   target_link_libraries(${program} PRIVATE ${window})
-  target_compile_definitions(${program} PRIVATE ${window_definitions})
+  target_compile_definitions(${program} PRIVATE ${program_definitions})
   set_target_properties(${program} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${DVL_ACTIVITIES_DIR}")
   install(TARGETS ${program} RUNTIME DESTINATION Lessondesk/Activities)
 
@@ -98,16 +103,17 @@ function(dvl_add_activity program)
     dvl_add_gtest(${program}_rules_tests SOURCES ${arg_RULES_TESTS} LIBRARIES ${rules})
   endif()
   if(arg_WINDOW_TESTS)
-    dvl_add_gtest(${program}_window_tests SOURCES ${arg_WINDOW_TESTS} LIBRARIES ${window} dvl_activitytestkit)
+    dvl_add_gtest(${program}_window_tests SOURCES ${arg_WINDOW_TESTS} "${last_caption_source}"
+                  LIBRARIES ${window} dvl_activitytestkit)
+    target_compile_definitions(${program}_window_tests PRIVATE DVL_ACTIVITY_LAST_CAPTION=${arg_LAST_CAPTION})
     add_dependencies(${program}_window_tests dvl_content)
   endif()
   dvl_add_gtest(${program}_program_tests
-    SOURCES "${PROJECT_SOURCE_DIR}/activities/framework/testkit/ProgramTests.cpp"
+    SOURCES "${PROJECT_SOURCE_DIR}/activities/framework/testkit/ProgramTests.cpp" "${last_caption_source}"
     LIBRARIES ${window} dvl_activitytestkit
     PREFIX "${program}."
     SCREEN "${PROJECT_SOURCE_DIR}/tests/support/desktop-1024x768.json")
-  target_compile_definitions(${program}_program_tests PRIVATE ${window_definitions}
-    DVL_ACTIVITY_EXECUTABLE="$<TARGET_FILE:${program}>"
-    DVL_ACTIVITY_LAST_CAPTION=${arg_LAST_CAPTION})
+  target_compile_definitions(${program}_program_tests PRIVATE ${program_definitions}
+    DVL_ACTIVITY_EXECUTABLE="$<TARGET_FILE:${program}>")
   add_dependencies(${program}_program_tests ${program} dvl_content)
 endfunction()

@@ -45,13 +45,20 @@ QString configStoreName(const QString& program)
     return program + QStringLiteral(".cfg");
 }
 
-Captions readCaptions(const QString& storePath, const QString& interfaceLanguage)
+Captions readCaptions(const QString& storePath, const QString& interfaceLanguage, int lastRow)
 {
     const QString column = columnFor(interfaceLanguage, {});
     const platform::Store store = openStore(storePath);
     const auto rows = queryStore(store, QStringLiteral("SELECT %1 FROM tblCaptions ORDER BY rowid").arg(column));
     if (rows.empty()) {
         throw ConfigError(QStringLiteral("The configuration store %1 holds no captions").arg(storePath));
+    }
+    // A row the program reads must be there: a missing one would show as a blank button.
+    if (rows.size() < static_cast<std::size_t>(lastRow)) {
+        throw ConfigError(QStringLiteral("Caption row %1 of %2 is missing: the store holds %3 rows")
+                              .arg(rows.size() + 1)
+                              .arg(storePath)
+                              .arg(rows.size()));
     }
     QStringList texts;
     texts.reserve(static_cast<qsizetype>(rows.size()));

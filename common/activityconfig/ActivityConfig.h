@@ -28,9 +28,11 @@ QString configStoreName(const QString& program);
 
 // Captions 1..n of the language's column, in the store's row order. Throws
 // ConfigError when the store is missing or not a store, the language is not an
-// interface language, the table or column is missing, the table is empty, or a
-// cell of that column holds no value (NULL). An empty text is an empty caption.
-Captions readCaptions(const QString& storePath, const QString& interfaceLanguage);
+// interface language, the table or column is missing, the table holds fewer
+// rows than lastRow (the last row the program reads; a store of an older
+// program), or a cell of that column holds no value (NULL). An empty text is an
+// empty caption.
+Captions readCaptions(const QString& storePath, const QString& interfaceLanguage, int lastRow = 1);
 
 // The activity button's two pictures (whole picture files, PNG in the shipped
 // stores) from the column of the interface language.

@@ -12,7 +12,8 @@ public:
     Captions() = default;
     explicit Captions(QStringList rows) : rows_(std::move(rows)) {}
 
-    // Caption k (1..count()); an empty text for a row the store does not hold.
+    // Caption k (1..count()); an empty text for a row the store does not hold
+    // (readCaptions refuses a store short of the rows its program reads).
     QString operator()(int k) const { return k >= 1 && k <= rows_.size() ? rows_[k - 1] : QString(); }
     int count() const { return static_cast<int>(rows_.size()); }
     bool isEmpty() const { return rows_.isEmpty(); }

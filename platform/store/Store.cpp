@@ -16,8 +16,6 @@ namespace platform {
 
 namespace {
 
-constexpr int kDefaultBusyTimeoutMs = 5000;
-
 // A plain path, never read as a "file:" URI whatever SQLite was built with.
 QByteArray sqlitePath(const QString& path)
 {
@@ -39,7 +37,7 @@ void checkOpenable(const QString& path)
 }
 
 // Opens an existing file; the handle is closed again when opening fails.
-sqlite3* openHandle(const QString& path, int flags)
+sqlite3* openHandle(const QString& path, int flags, int busyTimeoutMs)
 {
     sqlite3* db = nullptr;
     const int rc = sqlite3_open_v2(sqlitePath(path).constData(), &db, flags, nullptr);
@@ -52,7 +50,7 @@ sqlite3* openHandle(const QString& path, int flags)
         }
     }
     sqlite3_extended_result_codes(db, 1);
-    sqlite3_busy_timeout(db, kDefaultBusyTimeoutMs);
+    sqlite3_busy_timeout(db, busyTimeoutMs);
     return db;
 }
 
@@ -90,11 +88,11 @@ Store& Store::operator=(Store&& other) noexcept
 
 Store::~Store() { close(); }
 
-Store Store::open(const QString& path, OpenMode mode)
+Store Store::open(const QString& path, OpenMode mode, int busyTimeoutMs)
 {
     checkOpenable(path);
     const int flags = mode == OpenMode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
-    Store store(openHandle(path, flags), path);
+    Store store(openHandle(path, flags, busyTimeoutMs), path);
     prepareConnection(store.db_, path, mode);
     return store;
 }
@@ -113,7 +111,7 @@ Store Store::create(const QString& path)
     }
     ::close(fd);
     try {
-        Store store(openHandle(path, SQLITE_OPEN_READWRITE), path);
+        Store store(openHandle(path, SQLITE_OPEN_READWRITE, kDefaultBusyTimeoutMs), path);
         prepareConnection(store.db_, path, OpenMode::ReadWrite);
         return store;
     } catch (...) {

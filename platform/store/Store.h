@@ -99,8 +99,12 @@ enum class TransactionKind { Deferred, Immediate };
 // order" is ORDER BY rowid, which callers write themselves.
 class Store {
 public:
-    // Throws StoreException (CannotOpen when the file is missing; nothing is created).
-    static Store open(const QString& path, OpenMode mode);
+    // How long a connection waits for another one's lock before a call fails with Busy.
+    static constexpr int kDefaultBusyTimeoutMs = 5000;
+
+    // Throws StoreException (CannotOpen when the file is missing; nothing is created;
+    // Busy when another connection holds the store locked past busyTimeoutMs).
+    static Store open(const QString& path, OpenMode mode, int busyTimeoutMs = kDefaultBusyTimeoutMs);
     // Creates a new, empty store; throws when the file already exists.
     static Store create(const QString& path);
     // The rollback journal beside the store at path, where an unfinished write waits.

@@ -8,8 +8,10 @@
 
 #include "TestEnvironment.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -74,5 +76,32 @@ TEST(FrameworkProbe, AScoreItSavesIsKeptAmongTheBestTenAndShownSelected)
                           .query("SELECT COUNT(*), MIN(numberScore) FROM tblScores WHERE tActivity = 'Probe'");
     EXPECT_EQ(rows[0][0].toInt(), 10);
     EXPECT_EQ(rows[0][1].toInt(), 20);
+    EXPECT_EQ(activitytest::fileContents(probe.tempFolder()), mainFiles);
+}
+
+TEST(FrameworkProbe, ASigtermWhileItsResultWaitsForALockedStoreEndsItWithinASecondWithNothingWritten)
+{
+    ProbeLaunch probe(FRAMEWORK_PROBE, testsupport::sandboxDir() + "/program");
+    const auto launch = probe.writeLaunch(2);
+    const auto mainFiles = activitytest::fileContents(probe.tempFolder());
+    const QByteArray userStore = testsupport::readFile(probe.userStore());
+    platform::Store holder = platform::Store::open(probe.userStore(), platform::OpenMode::ReadWrite);
+    holder.execute("BEGIN EXCLUSIVE");  // another program writing to it
+
+    ASSERT_TRUE(probe.start(launch.studyListName, {"DVL_PROBE_SCORE=55"}));
+    ASSERT_EQ(probe.waitForLine("SAVING"), "SAVING") << probe.lines().join("\n").toStdString();
+    QThread::msleep(500);  // the result is waiting for the store now
+    ASSERT_EQ(probe.process().state(), QProcess::Running);
+    QElapsedTimer ending;
+    ending.start();
+    ::kill(static_cast<pid_t>(probe.process().processId()), SIGTERM);
+    ASSERT_TRUE(probe.process().waitForFinished(10000));
+    EXPECT_LT(ending.elapsed(), 1000);
+    EXPECT_EQ(probe.process().exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(probe.process().exitCode(), 0);
+
+    holder.execute("ROLLBACK");
+    holder.close();
+    EXPECT_EQ(testsupport::readFile(probe.userStore()), userStore);
     EXPECT_EQ(activitytest::fileContents(probe.tempFolder()), mainFiles);
 }

@@ -67,5 +67,6 @@ void ProbeWindow::startGame()
         }
         scores->lblBegin()->click();
     });
+    writeLine(QStringLiteral("SAVING"));
     saveNumberScore(*score, 8, 7, QStringLiteral(" ") + mCaptions(5));
 }

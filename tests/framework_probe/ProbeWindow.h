@@ -6,7 +6,7 @@
 // start-up and has no game of its own. It writes one line to standard output
 // when its instruction window is on the screen ("INSTRUCTIONS <window caption>")
 // and, when started with DVL_PROBE_SCORE=<n> in its environment, presses PLAY
-// itself, hands n to Save_Score, writes the score window's lines
+// itself, writes "SAVING", hands n to Save_Score, writes the score window's lines
 // ("SCORE <position>|<name>|<score>[|*]" with * on the selected line) and
 // presses OK.
 class ProbeWindow : public activity::ActivityWindow {

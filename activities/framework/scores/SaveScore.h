@@ -37,8 +37,9 @@ QDateTime systemClock();
 // Adds the result while the group holds fewer than ten rows; otherwise it
 // overwrites the lowest-ranked row when it is not worse than that row, and is
 // not kept when it is worse. Deciding and writing are one immediate
-// transaction, so programs saving at the same time wait for each other (up to
-// the store's busy timeout) and a group never grows past ten rows.
+// transaction, so programs saving at the same time wait for each other (as
+// long as the connection's busy timeout, or the caller's retries, allow) and a
+// group never grows past ten rows.
 // Throws platform::StoreException when the store fails; nothing is kept then.
 SaveOutcome saveNumberScore(platform::Store& userStore, const ScoreEntry& entry, std::int64_t score,
                             const Clock& clock = systemClock);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "activities/framework/startup/LastCaption.h"
+
 #include <QString>
 
 namespace activity {
@@ -31,6 +33,9 @@ struct ActivitySetup {
     QString olderVersionName;
     // False keeps the score window where it is made instead of centring it.
     bool centreScoreWindow = true;
+    // The last caption row the program reads: a configuration store with fewer
+    // rows is refused at start-up. By default the program's LAST_CAPTION.
+    int lastCaption = programLastCaption();
 };
 
 }  // namespace activity

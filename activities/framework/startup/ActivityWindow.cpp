@@ -120,7 +120,7 @@ bool ActivityWindow::Load_Activity_Captions()
 {
     const QString store = environment_.appFolder + activityconfig::configStoreName(setup_.program);
     try {
-        mCaptions = activityconfig::readCaptions(store, mInterfaceLanguage);
+        mCaptions = activityconfig::readCaptions(store, mInterfaceLanguage, setup_.lastCaption);
         return true;
     } catch (const activityconfig::ConfigError& error) {
         platform::ui::showMessage(olderVersionText(setup_.olderVersionName), platform::ui::MessageIcon::Exclamation,
@@ -187,9 +187,11 @@ void ActivityWindow::saveTimeScore(const QString& elapsed, int top10Row, int beg
     finishScore(Save_Score(scoreRequest(top10Row, beginRow, {}), elapsed));
 }
 
-void ActivityWindow::finishScore(SaveScoreResult)
+void ActivityWindow::finishScore(SaveScoreResult result)
 {
-    // Every outcome ends the activity: stored and shown, store missing, or store failed.
+    // A close or SIGTERM while the result waited for the store has unloaded it already.
+    if (result == SaveScoreResult::ProgramEnded) return;
+    // Every other outcome ends the activity: stored and shown, store missing, or store failed.
     unloadActivity();
 }
 

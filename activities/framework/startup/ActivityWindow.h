@@ -60,7 +60,8 @@ public:
     bool Start_Activity(const QStringList& arguments, const ActivityEnvironment& environment);
 
     // Reads mCaptions from "<program>.cfg" in the program's folder, in the
-    // mInterfaceLanguage column; on failure shows the older-version message
+    // mInterfaceLanguage column; on failure (a store short of the rows up to
+    // ActivitySetup::lastCaption among them) shows the older-version message
     // titled with the failure and ends the program (false then).
     bool Load_Activity_Captions();
 

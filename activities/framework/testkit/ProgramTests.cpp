@@ -1,11 +1,14 @@
 // The tests every activity program has, compiled for each one by
-// dvl_add_activity: its shipped configuration store, its window opening on a
+// dvl_add_activity: its shipped configuration store, the window refusing a
+// store short of the last caption row it reads, its window opening on a
 // 1024 x 768 desktop, and the real program started as the main program starts
 // it, then ended by SIGTERM.
 #include DVL_ACTIVITY_WINDOW_HEADER
 #include "activities/framework/testkit/ActivityTestKit.h"
 #include "activities/framework/testkit/ActivityWindowTest.h"
+#include "activities/framework/windows/FrameworkTexts.h"
 
+#include "common/activityconfig/ActivityConfig.h"
 #include "common/studylist/HandoffFiles.h"
 #include "main/core/shared/TempPath.h"
 
@@ -32,6 +35,28 @@ TEST(ShippedContent, EveryCaptionRowAndBothPanelPicturesInBothLanguages)
 {
     const QString store = testsupport::programDir() + "/Activities/" + kProgram + ".cfg";
     EXPECT_EQ(activitytest::shippedConfigStoreProblems(store, DVL_ACTIVITY_LAST_CAPTION), QStringList());
+}
+
+class OlderConfigStore : public activitytest::ActivityWindowTest {};
+
+TEST_F(OlderConfigStore, AStoreWithoutTheLastCaptionRowTheProgramReadsEndsItWithTheOlderVersionMessage)
+{
+    // The shipped store of an older program: one row short, every other row as shipped.
+    const QString shipped = environment.appFolder + activityconfig::configStoreName(kProgram);
+    const int rows = DVL_ACTIVITY_LAST_CAPTION - 1;
+    environment.appFolder = testsupport::makeFolder("older");
+    activitytest::makeConfigStore(environment.appFolder, kProgram,
+                                  activityconfig::readCaptions(shipped, "English").rows().mid(0, rows),
+                                  activityconfig::readCaptions(shipped, "Spanish").rows().mid(0, rows));
+
+    DVL_ACTIVITY_WINDOW_CLASS window;
+    EXPECT_FALSE(start(window, 3));
+    EXPECT_EQ(endCodes, std::vector<int>{1});
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.shown()[0].text, activity::olderVersionText(window.setup().olderVersionName));
+    EXPECT_FALSE(window.isVisible());
+    for (int slot = 1; slot <= 3; ++slot)
+        EXPECT_FALSE(QFile::exists(copyPath(slot))) << slot;
 }
 
 // The window in-process, started on the longest list the main program writes.

@@ -1,6 +1,7 @@
 #include "activities/framework/windows/SaveScoreFront.h"
 
 #include "activities/framework/windows/FrameworkTexts.h"
+#include "activities/framework/windows/UserStoreWait.h"
 #include "activities/framework/windows/frmScores.h"
 #include "platform/store/Store.h"
 #include "platform/ui/Clock.h"
@@ -24,9 +25,11 @@ SaveScoreResult saveAndShow(const ScoreRequest& request, ScoreVariant variant, c
 
     scores::SaveOutcome outcome;
     try {
-        platform::Store store = platform::Store::open(request.userStorePath, platform::OpenMode::ReadWrite);
         const scores::ScoreEntry entry{request.userName, request.subject, request.activity};
-        outcome = save(store, entry, [] { return platform::ui::activeClock().now(); });
+        const StoreWaitOutcome waited = withUserStore(request.userStorePath, [&](platform::Store& store) {
+            outcome = save(store, entry, [] { return platform::ui::activeClock().now(); });
+        });
+        if (waited == StoreWaitOutcome::ProgramEnded) return SaveScoreResult::ProgramEnded;
     } catch (const std::exception& error) {
         // The learner reads a plain sentence; what went wrong in the store goes to stderr.
         std::fprintf(stderr, "%s: the score could not be stored in %s: %s\n", qPrintable(request.activity),

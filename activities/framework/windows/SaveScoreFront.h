@@ -27,7 +27,10 @@ struct ScoreRequest {
 
 enum class SaveScoreResult {
     StoreMissing,  // no file at userStorePath: nothing stored, no window shown
-    StoreFailed,   // the store could not be used: a message was shown, nothing stored
+    StoreFailed,   // the store could not be used, or stayed locked by another program
+                   // (see UserStoreWait.h): a message was shown, nothing stored
+    ProgramEnded,  // the program ended (a close, SIGTERM) while the store was locked: nothing
+                   // stored, nothing shown
     Shown,         // the result was offered to the top ten and the list shown and closed
 };
 

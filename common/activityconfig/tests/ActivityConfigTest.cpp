@@ -107,6 +107,23 @@ TEST(ActivityConfig, ANullCellInTheColumnReadFailsTheWholeLoadButNotTheOtherLang
     }
 }
 
+TEST(ActivityConfig, AStoreShortOfTheLastRowTheProgramReadsFailsTheLoad)
+{
+    // A store of an older program: three rows where the program reads four.
+    const QString path = makeConfig({{"Quit", "Salir"}, {"Studybook", "Libro"}, {"", ""}});
+    EXPECT_EQ(readCaptions(path, "Spanish", 3).count(), 3);  // an empty last row is still a row
+    for (const char* language : {"English", "Spanish"}) {
+        SCOPED_TRACE(language);
+        try {
+            readCaptions(path, language, 4);
+            ADD_FAILURE() << "read";
+        } catch (const ConfigError& error) {
+            EXPECT_TRUE(error.text().startsWith("Caption row 4 of " + path + " is missing"))
+                << error.text().toStdString();
+        }
+    }
+}
+
 TEST(ActivityConfig, ButtonPicturesComeFromTheLanguageColumnRowsOneAndTwo)
 {
     const QString path = makeConfig({{"a", "b"}},

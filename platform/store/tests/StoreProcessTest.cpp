@@ -1,4 +1,4 @@
-// Cases with a second program on the same store: a writer killed mid-transaction,
+// Cases with a second program (or connection) on the same store: a writer killed mid-transaction,
 // a writer holding the lock, and a user who may not write the store's folder.
 #include "OtherUser.h"
 #include "StoreFixture.h"
@@ -95,6 +95,22 @@ TEST_F(StoreLocking, WriterGivesUpWithBusyWhenTheLockOutlastsTheTimeout)
     EXPECT_TRUE(e.text().contains(path)) << e.what();
     EXPECT_TRUE(e.text().contains("another program")) << e.what();
     EXPECT_FALSE(store.inTransaction());
+}
+
+TEST(StoreLockingInProcess, AnOpenGivenNoBusyTimeoutReportsAStoreHeldExclusivelyAtOnce)
+{
+    // The waiting is left to the caller, who may let its windows run meanwhile.
+    const QString path = testsupport::makeFolder("stores") + "Users.dat";
+    storetest::makeTextStore(path, {"first"});
+    Store holder = Store::open(path, OpenMode::ReadWrite);
+    holder.execute("BEGIN EXCLUSIVE");
+    QElapsedTimer timer;
+    timer.start();
+    const StoreException e = thrownBy([&] { Store::open(path, OpenMode::ReadWrite, 0); });
+    EXPECT_LT(timer.elapsed(), 1000);
+    EXPECT_EQ(e.code(), StoreError::Busy);
+    holder.execute("COMMIT");
+    EXPECT_EQ(Store::open(path, OpenMode::ReadWrite, 0).query("SELECT tText FROM t")[0][0].toText(), "first");
 }
 
 TEST(StoreReadOnlyFolder, OtherUserReadsButCannotWrite)

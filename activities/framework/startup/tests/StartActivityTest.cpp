@@ -11,6 +11,7 @@
 #include "platform/ui/EndProgram.h"
 #include "platform/store/Store.h"
 #include "platform/ui/MessageBoxRecorder.h"
+#include "platform/ui/TestClock.h"
 #include "platform/ui/Timer.h"
 #include "common/schema/Schema.h"
 
@@ -18,8 +19,13 @@
 
 #include <QFileInfo>
 #include <QLabel>
+#include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <functional>
+#include <unistd.h>
 
 using activity::ActivityWindow;
 
@@ -34,8 +40,14 @@ public:
     using ActivityWindow::ending;
     QStringList calls;
     bool passOwnCheck = true;
+    int paints = 0;
 
 protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        ++paints;
+        ActivityWindow::paintEvent(event);
+    }
     void afterStudyList() override { calls << "afterStudyList"; }
     bool afterCaptions() override
     {
@@ -61,6 +73,7 @@ protected:
         environment.pid = kActivityPid;
         setup.program = "02probe";
         setup.instructions = {13, 14, 2, 3};
+        setup.lastCaption = 14;
         platform::ui::setEndFunction([this](int code) { endCodes.push_back(code); });
     }
     void TearDown() override { platform::ui::setEndFunction({}); }
@@ -169,21 +182,30 @@ TEST_F(StartActivity, AStudyListThatCannotBeReadEndsWithItsOwnMessageAndNoCopies
 TEST_F(StartActivity, AnUnreadableConfigurationStoreEndsWithTheOlderVersionMessageAndDeletesTheCopies)
 {
     const auto launch = activitytest::writeLaunch(environment.tempFolder, 2, "/data/Users.dat", {}, "Spanish");
-    // The Spanish column has a row with no value.
-    activitytest::makeConfigStore(environment.appFolder, "02probe", {"a", "b", "c"}, {"a", "b"});
     struct Case {
         const char* name;
+        int rows;
+        QStringList spanish;
+        int lastCaption;
         QString olderVersionName;
         QString expected;
+        QString failure;  // in the message box title
     };
+    const QStringList twelve = activitytest::numberedCaptions(12, "fila");
     const std::vector<Case> cases{
-        {"this activity", "", activity::olderVersionText()},
-        {"named activity", "Popper", activity::olderVersionText("Popper")},
+        // Row 3 has no Spanish value.
+        {"a row with no value", 3, {"a", "b"}, 3, "", activity::olderVersionText(), "row 3"},
+        {"named activity", 3, {"a", "b"}, 3, "Popper", activity::olderVersionText("Popper"), "row 3"},
+        // A store of an older program: every row has a value, the last one read is missing.
+        {"a row the program reads is not there", 12, twelve, 13, "", activity::olderVersionText(), "row 13"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         endCodes.clear();
+        activitytest::makeConfigStore(environment.appFolder, "02probe", activitytest::numberedCaptions(c.rows, "row"),
+                                      c.spanish);
         setup.olderVersionName = c.olderVersionName;
+        setup.lastCaption = c.lastCaption;
         ProbeActivity window(setup);
         EXPECT_FALSE(window.Start_Activity({launch.studyListName}, environment));
         EXPECT_EQ(endCodes, std::vector<int>{1});
@@ -191,7 +213,7 @@ TEST_F(StartActivity, AnUnreadableConfigurationStoreEndsWithTheOlderVersionMessa
         const auto& box = boxes.shown().back();
         EXPECT_EQ(box.text, c.expected);
         EXPECT_EQ(box.icon, platform::ui::MessageIcon::Exclamation);
-        EXPECT_TRUE(box.title.contains("row 3")) << box.title.toStdString();  // the failure's description
+        EXPECT_TRUE(box.title.contains(c.failure)) << box.title.toStdString();  // the failure's description
         EXPECT_EQ(window.calls, QStringList{"afterStudyList"});
         EXPECT_FALSE(QFileInfo::exists(copyPath(1)));
         EXPECT_FALSE(QFileInfo::exists(copyPath(2)));
@@ -245,6 +267,68 @@ TEST_F(StartActivity, AScoreIsKeptShownAndEndsTheActivity)
     EXPECT_EQ(rows[0]["numberScore"].toInt(), 80);
     EXPECT_EQ(rows[0]["tActivity"].toText(), "caption 2");
     EXPECT_EQ(rows[0]["tSubject"].toText(), "Colours");
+}
+
+TEST_F(StartActivity, ACloseOrSigtermWhileTheResultWaitsForALockedStoreEndsItAtOnceWithNothingWritten)
+{
+    platform::ui::TestClock clock;
+    clock.setAutoAdvance(true);
+    activitytest::makeConfigStore(environment.appFolder, "02probe", activitytest::numberedCaptions(20, "caption"));
+    const QString store = testsupport::makeFolder("data") + "Users.dat";
+    {
+        platform::Store users = platform::Store::create(store);
+        schema::createUserTables(users);
+    }
+    const QByteArray before = testsupport::readFile(store);
+    struct Case {
+        const char* name;
+        std::function<void(ProbeActivity&)> end;
+    };
+    const std::vector<Case> cases{
+        {"closing the window", [](ProbeActivity& window) { window.close(); }},
+        {"SIGTERM", [](ProbeActivity&) { ::kill(::getpid(), SIGTERM); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        endCodes.clear();
+        const auto launch = activitytest::writeLaunch(environment.tempFolder, 2, store);
+        ProbeActivity window(setup);
+        ASSERT_TRUE(window.Start_Activity({launch.studyListName}, environment));
+
+        // Another program holds the store; while the result waits the window
+        // is asked to repaint, then ended.
+        platform::Store holder = platform::Store::open(store, platform::OpenMode::ReadWrite);
+        holder.execute("BEGIN EXCLUSIVE");
+        int paintsAsked = -1;
+        qint64 endedAt = -1;
+        int ticks = 0;
+        QTimer events;
+        QObject::connect(&events, &QTimer::timeout, [&] {
+            ++ticks;
+            if (ticks == 2) {
+                paintsAsked = window.paints;
+                window.update();
+            } else if (ticks == 5) {
+                endedAt = clock.monotonicMs();
+                c.end(window);
+            }
+        });
+        events.start(0);
+        window.saveNumberScore(80, 8, 7, "%");
+        events.stop();
+
+        EXPECT_EQ(endCodes, std::vector<int>{0});
+        ASSERT_GE(endedAt, 0) << "the wait ran no events";
+        EXPECT_GT(window.paints, paintsAsked);
+        EXPECT_LT(clock.monotonicMs() - endedAt, 1000);
+        EXPECT_TRUE(boxes.shown().empty());  // no sentence: the program ended
+        EXPECT_TRUE(modals.scores.empty());
+        EXPECT_FALSE(QFileInfo::exists(copyPath(1)));
+        holder.execute("ROLLBACK");
+        holder.close();
+        EXPECT_EQ(testsupport::readFile(store), before);
+        EXPECT_FALSE(QFileInfo::exists(platform::Store::journalPath(store)));
+    }
 }
 
 TEST_F(StartActivity, AMissingUserStoreEndsTheActivityWithoutStoringOrShowing)

@@ -1,5 +1,6 @@
 // Save_Score: the result offered to the top ten, the list shown with the new
-// row selected, and the outcomes that end the activity without a list.
+// row selected, the outcomes that end the activity without a list, and the wait
+// for a store another program holds locked.
 #include "activities/framework/windows/SaveScoreFront.h"
 
 #include "activities/framework/windows/ShapeButton.h"
@@ -13,9 +14,11 @@
 
 #include "TestEnvironment.h"
 
-#include <QLabel>
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QLabel>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -143,4 +146,77 @@ TEST(SaveScoreFront, AStoreThatFailsIsReportedInPlainWordsAndLeftAlone)
         EXPECT_TRUE(errors.contains(c.store)) << errors.toStdString();  // the detail is for whoever looks into it
         EXPECT_EQ(testsupport::readFile(c.store), c.bytes);
     }
+}
+
+namespace {
+
+// A second connection that holds the whole store locked, as another program
+// writing to it does, until released.
+class ExclusiveHolder {
+public:
+    explicit ExclusiveHolder(const QString& path) : store_(platform::Store::open(path, platform::OpenMode::ReadWrite))
+    {
+        store_.execute("BEGIN EXCLUSIVE");
+    }
+    void release()
+    {
+        if (store_.inTransaction()) store_.execute("COMMIT");
+    }
+
+private:
+    platform::Store store_;
+};
+
+QStringList storedScores(const QString& store)
+{
+    QStringList scores;
+    for (const auto& row : platform::Store::open(store, platform::OpenMode::ReadOnly)
+                               .query("SELECT tName, numberScore FROM tblScores ORDER BY pkScoreID"))
+        scores << row["tName"].toText() + " " + row["numberScore"].toText();
+    return scores;
+}
+
+}  // namespace
+
+// The one test here in real time: the lock is held for six seconds by the clock on the wall.
+TEST(SaveScoreFront, AResultWaitsForAStoreLockedLongerThanAMomentAndIsStored)
+{
+    const QString store = makeUserStore();
+    activitytest::ModalDriver modals;
+    platform::ui::MessageBoxRecorder boxes;
+    ExclusiveHolder holder(store);
+    QTimer::singleShot(6000, [&] { holder.release(); });
+    QElapsedTimer waited;
+    waited.start();
+    EXPECT_EQ(activity::Save_Score(request(store), std::int64_t{35}), SaveScoreResult::Shown);
+    EXPECT_GE(waited.elapsed(), 5900);
+    EXPECT_EQ(storedScores(store), QStringList{"Ana O'Neil 35"});
+    EXPECT_EQ(modals.scores.size(), 1u);
+    EXPECT_TRUE(boxes.shown().empty());
+}
+
+TEST(SaveScoreFront, AStoreLockedPastTheLimitGivesTheSentenceAndKeepsItsRows)
+{
+    platform::ui::TestClock clock;
+    clock.setAutoAdvance(true);  // waiting takes no real time
+    const QString store = makeUserStore();
+    activitytest::ModalDriver modals;
+    for (std::int64_t score : {10, 20}) ASSERT_EQ(activity::Save_Score(request(store), score), SaveScoreResult::Shown);
+    const QByteArray before = testsupport::readFile(store);
+
+    platform::ui::MessageBoxRecorder boxes;
+    ExclusiveHolder holder(store);
+    const qint64 start = clock.monotonicMs();
+    const QString errors = testsupport::captureStderr(
+        [&] { EXPECT_EQ(activity::Save_Score(request(store), std::int64_t{35}), SaveScoreResult::StoreFailed); });
+    const qint64 waited = clock.monotonicMs() - start;
+    EXPECT_GE(waited, 30000);
+    EXPECT_LE(waited, 31000);
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.shown()[0].text, "Sorry, your result could not be saved.");
+    EXPECT_TRUE(errors.contains("another program")) << errors.toStdString();
+
+    holder.release();
+    EXPECT_EQ(testsupport::readFile(store), before);
+    EXPECT_EQ(storedScores(store), QStringList({"Ana O'Neil 10", "Ana O'Neil 20"}));
 }
