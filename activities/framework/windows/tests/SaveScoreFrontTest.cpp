@@ -185,7 +185,8 @@ TEST(SaveScoreFront, AResultWaitsForAStoreLockedLongerThanAMomentAndIsStored)
     activitytest::ModalDriver modals;
     platform::ui::MessageBoxRecorder boxes;
     ExclusiveHolder holder(store);
-    QTimer::singleShot(6000, [&] { holder.release(); });
+    // A precise timer: a coarse one may fire up to 5 % early.
+    QTimer::singleShot(6000, Qt::PreciseTimer, [&] { holder.release(); });
     QElapsedTimer waited;
     waited.start();
     EXPECT_EQ(activity::Save_Score(request(store), std::int64_t{35}), SaveScoreResult::Shown);
