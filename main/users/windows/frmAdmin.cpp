@@ -10,6 +10,7 @@
 #include "platform/store/Store.h"
 #include "platform/ui/EndProgram.h"
 #include "platform/ui/MessageBox.h"
+#include "platform/ui/PlainLabel.h"
 #include "platform/ui/Resources.h"
 #include "platform/ui/Twips.h"
 
@@ -84,9 +85,7 @@ void frmAdmin::buildControls()
     for (int column = 0; column < 4; ++column)
         ListView1_->setColumnWidth(column, twipsToPixelsX(kColumnTwips[column]));
     // The column widths are made for 8-point text: a whole date fits its column.
-    QFont listFont = ListView1_->font();
-    listFont.setPointSize(kListPoints);
-    ListView1_->setFont(listFont);
+    platform::ui::setFontPoints(ListView1_, kListPoints);
 
     btnClearDatabase_ = placeControl(new QPushButton(this), "btnClearDatabase", {5880, 5340, 3600, 420});
     // Enter in the window must never start deleting everything.
