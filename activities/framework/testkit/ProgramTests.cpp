@@ -13,6 +13,7 @@
 #include "main/core/shared/TempPath.h"
 
 #include "TestEnvironment.h"
+#include "WindowPlacement.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
@@ -23,7 +24,6 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <cstdlib>
 
 namespace {
 
@@ -71,15 +71,8 @@ TEST_F(ProgramWindow, WithTenPhrasesACentredWindowOpensCentredOnTheScreenFrameIn
     QCoreApplication::processEvents();
 
     ASSERT_EQ(window.screen()->geometry().size(), QSize(1024, 768)) << "the desktop the tests run on";
-    const QRect area = window.screen()->availableGeometry();
-    const QRect frame = window.frameGeometry();
-    const auto text = [](const QRect& r) {
-        return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()).toStdString();
-    };
-    ASSERT_NE(frame, window.geometry()) << "the test screen frames its windows";
-    EXPECT_TRUE(area.contains(frame)) << text(frame) << " on " << text(area);
-    EXPECT_LE(std::abs((frame.left() - area.left()) - (area.right() - frame.right())), 1) << text(frame);
-    EXPECT_LE(std::abs((frame.top() - area.top()) - (area.bottom() - frame.bottom())), 1) << text(frame);
+    ASSERT_NE(window.frameGeometry(), window.geometry()) << "the test screen frames its windows";
+    testsupport::expectFrameCentredOnItsScreen(window);
 }
 
 TEST(RealProgram, SigtermDeletesItsSoundCopiesAndLeavesTheMainProgramsFilesUntouched)

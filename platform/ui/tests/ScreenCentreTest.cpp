@@ -1,29 +1,13 @@
 #include "platform/ui/ScreenCentre.h"
 
+#include "WindowPlacement.h"
+
 #include <QCoreApplication>
-#include <QScreen>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <vector>
-
-namespace {
-
-// The window's frame lies on the screen's available area with equal room on
-// each side, give or take the pixel an odd difference leaves.
-void expectFrameCentred(const QWidget& window)
-{
-    const QRect area = window.screen()->availableGeometry();
-    const QRect frame = window.frameGeometry();
-    EXPECT_TRUE(area.contains(frame)) << "frame " << frame.x() << "," << frame.y() << " " << frame.width() << "x"
-                                      << frame.height();
-    EXPECT_LE(std::abs((frame.left() - area.left()) - (area.right() - frame.right())), 1) << "left and right";
-    EXPECT_LE(std::abs((frame.top() - area.top()) - (area.bottom() - frame.bottom())), 1) << "top and bottom";
-}
-
-}  // namespace
 
 TEST(ScreenCentre, HalvesTheDifferenceRoundingTowardsZero)
 {
@@ -52,7 +36,7 @@ TEST(ScreenCentre, AWindowCentredBeforeItTakesItsSizeOpensCentredOnThatSizeFrame
     window.show();
     QCoreApplication::processEvents();
     ASSERT_NE(window.frameGeometry(), window.geometry()) << "the platform frames its windows";
-    expectFrameCentred(window);
+    testsupport::expectFrameCentredOnItsScreen(window);
 }
 
 TEST(ScreenCentre, AWindowMovedOnceItIsOnTheScreenStaysWhereItWasMoved)
@@ -62,7 +46,7 @@ TEST(ScreenCentre, AWindowMovedOnceItIsOnTheScreenStaysWhereItWasMoved)
     platform::ui::centreOnScreen(window);
     window.show();
     QCoreApplication::processEvents();
-    expectFrameCentred(window);
+    testsupport::expectFrameCentredOnItsScreen(window);
     window.move(10, 20);  // a slide or the learner's drag
     window.resize(320, 210);
     QCoreApplication::processEvents();
