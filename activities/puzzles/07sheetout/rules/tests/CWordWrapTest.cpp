@@ -113,31 +113,31 @@ TEST(CWordWrap, LongTextContinuesOnANewPageWithItsOwnFrame)
     EXPECT_EQ(printed.surface.jobsStarted(), 1);
 }
 
-TEST(CWordWrap, WordWiderThanTheLineIsPrintedWholeOnALineOfItsOwn)
+TEST(CWordWrap, AWordWiderThanTheLinePrintsWholeOnALineOfItsOwnAndBreaksOnlyAtThePageEdge)
 {
-    // Twenty characters: past the right margin (2280), within the page (3000).
-    const Printed printed("x abcdefghijklmnopqrst y");
-    const QList<Placed> expected{
-        {1, 720, 1440, "x"},
-        {1, 720, 1680, "abcdefghijklmnopqrst"},
-        {1, 720, 1920, "y"},
+    struct Case {
+        const char* what;
+        QString text;
+        QList<Placed> expected;
     };
-    EXPECT_EQ(printed.body(), expected);
-}
-
-TEST(CWordWrap, OnlyAWordPassingThePageEdgeIsBrokenThere)
-{
-    // From x 720 the page holds 22 characters: the rest goes on the next line.
-    const Printed printed("x abcdefghijklmnopqrstuvwxyz0123 y");
-    const QList<Placed> expected{
-        {1, 720, 1440, "x"},
-        {1, 720, 1680, "abcdefghijklmnopqrstuv"},
-        {1, 720, 1920, "wxyz0123"},
-        {1, 1620, 1920, "y"},
+    const Case cases[] = {
+        // Twenty characters: past the right margin (2280), within the page (3000).
+        {"wider than the line",
+         "x abcdefghijklmnopqrst y",
+         {{1, 720, 1440, "x"}, {1, 720, 1680, "abcdefghijklmnopqrst"}, {1, 720, 1920, "y"}}},
+        // From x 720 the page holds 22 characters: the rest goes on the next line.
+        {"passing the page edge",
+         "x abcdefghijklmnopqrstuvwxyz0123 y",
+         {{1, 720, 1440, "x"}, {1, 720, 1680, "abcdefghijklmnopqrstuv"}, {1, 720, 1920, "wxyz0123"},
+          {1, 1620, 1920, "y"}}},
     };
-    EXPECT_EQ(printed.body(), expected);
-    for (const Placed& item : printed.surface.visible())
-        EXPECT_LE(item.x + 100 * item.text.size(), 3000) << item.text.toStdString();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const Printed printed(c.text);
+        EXPECT_EQ(printed.body(), c.expected);
+        for (const Placed& item : printed.surface.visible())
+            EXPECT_LE(item.x + 100 * item.text.size(), 3000) << item.text.toStdString();
+    }
 }
 
 TEST(CWordWrap, DecomposedLetterIsNeverSplitFromItsAccent)
