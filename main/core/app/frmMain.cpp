@@ -108,6 +108,12 @@ bool frmMain::Get_Captions()
     try {
         startup::CaptionTable captions = startup::Get_Captions(path, modMain.gInterfaceLanguage);
         if (captions.isEmpty()) throw std::runtime_error("The table of interface texts is empty.");
+        // A row the program reads must be there: a missing one would show as a blank button.
+        if (captions.rowCount() < caption::LastRow)
+            throw std::runtime_error(QString("Interface text %1 is missing: the table holds %2 rows.")
+                                         .arg(captions.rowCount() + 1)
+                                         .arg(captions.rowCount())
+                                         .toStdString());
         modMain.gCaptions = std::move(captions);
         return true;
     } catch (const std::exception& error) {

@@ -121,6 +121,9 @@ enum Row : int {
     UnsafeName = 150,
     PhraseReadOnly = 152,
     PhraseGone = 153,
+
+    // The last row the program reads: a table with fewer rows is refused at start-up.
+    LastRow = PhraseGone,
 };
 
 }  // namespace caption

@@ -2,8 +2,10 @@
 
 #include "StartUpFixture.h"
 #include "dvl_version.h"
+#include "main/core/startup/CaptionRows.h"
 #include "main/core/startup/ModMain.h"
 #include "main/core/startup/Registry.h"
+#include "platform/store/Store.h"
 #include "platform/ui/Twips.h"
 #include "TestEnvironment.h"
 
@@ -128,19 +130,55 @@ TEST_F(StartUpTest, SplashShowsTheLoadingLogWhileStartUpRuns)
     else EXPECT_TRUE(status.endsWith("Texto 12.  Texto 13")) << status.toStdString();
 }
 
-TEST_F(StartUpTest, UnreadableCaptionTableShowsAPlainMessageAndEnds)
+// A template store whose caption table cannot be read whole: how it is damaged,
+// and what the message says of it.
+struct DamagedCaptions {
+    const char* name;
+    int keptRows;  // rows left in the table; -1: the file is not a store at all
+    const char* reason;
+};
+
+void PrintTo(const DamagedCaptions& damage, std::ostream* out) { *out << damage.name; }
+
+class DamagedCaptionsTest : public StartUp, public ::testing::WithParamInterface<DamagedCaptions> {};
+
+TEST_P(DamagedCaptionsTest, ShowsAPlainMessageAndEndsBeforeAnyWindow)
 {
-    QFile::remove(fixture.programDir + "Dravolin.tpl");
-    testsupport::writeFile(fixture.programDir + "Dravolin.tpl", "damaged");
+    const QString tpl = fixture.programDir + "Dravolin.tpl";
+    if (GetParam().keptRows < 0) {
+        QFile::remove(tpl);
+        testsupport::writeFile(tpl, "damaged");
+    } else {
+        platform::Store store = platform::Store::open(tpl, platform::OpenMode::ReadWrite);
+        store.execute("DELETE FROM tblCaptions WHERE rowid > ?", {GetParam().keptRows});
+    }
+    const QByteArray before = testsupport::readFile(tpl);
+
     frmMain window(fixture.programDir);
     window.Form_Load();
     ASSERT_EQ(boxes.shown().size(), 1u);
+    const QString text = boxes.shown()[0].text;
     EXPECT_EQ(boxes.shown()[0].icon, platform::ui::MessageIcon::Critical);
-    EXPECT_TRUE(boxes.shown()[0].text.contains("Dravolin.tpl")) << boxes.shown()[0].text.toStdString();
+    EXPECT_TRUE(text.startsWith("Lessondesk cannot start: its interface texts cannot be read from")) << text.toStdString();
+    EXPECT_TRUE(text.contains("Dravolin.tpl")) << text.toStdString();
+    EXPECT_TRUE(text.contains(GetParam().reason, Qt::CaseInsensitive)) << text.toStdString();
+    EXPECT_TRUE(text.endsWith("Please install the program again.")) << text.toStdString();
     EXPECT_EQ(ends, std::vector<int>({1}));
+    // No window with blank texts came up first, and the store is left as it was.
     EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(testsupport::readFile(fixture.programDir + "Dravolin.tpl"), "damaged");
+    EXPECT_EQ(signInWindow(), nullptr);
+    EXPECT_EQ(testsupport::readFile(tpl), before);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Captions, DamagedCaptionsTest,
+    ::testing::Values(DamagedCaptions{"NotAStore", -1, "not a database"},
+                      DamagedCaptions{"NoRows", 0, "The table of interface texts is empty."},
+                      DamagedCaptions{"AnOlderProgramsFiftyRows", 50,
+                                      "Interface text 51 is missing: the table holds 50 rows."},
+                      DamagedCaptions{"AllButTheLastRow", caption::LastRow - 1,
+                                      "Interface text 153 is missing: the table holds 152 rows."}),
+    [](const ::testing::TestParamInfo<DamagedCaptions>& info) { return std::string(info.param.name); });
 
 TEST_F(StartUpTest, SigningInShowsTheMainWindowWithTheLearnersNameAndRights)
 {

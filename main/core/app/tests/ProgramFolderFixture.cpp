@@ -1,6 +1,7 @@
 #include "ProgramFolderFixture.h"
 
 #include "dvl_version.h"
+#include "main/core/startup/CaptionRows.h"
 #include "main/core/startup/Edition.h"
 #include "main/users/store/UserStore.h"
 #include "platform/store/Store.h"
@@ -16,7 +17,7 @@ ProgramFolderFixture::ProgramFolderFixture() : programDir(testsupport::makeFolde
     {
         platform::Store store = platform::Store::create(programDir + "Dravolin.tpl");
         schema::createTemplateStore(store);
-        for (int row = 1; row <= 150; ++row) {
+        for (int row = 1; row <= caption::LastRow; ++row) {
             const QString spanish = row == 10 ? "Subjects" : row == 11 ? "My Subjects" : QString("Texto %1").arg(row);
             store.execute("INSERT INTO tblCaptions (English, Spanish) VALUES (?, ?)", {caption(row), spanish});
         }

@@ -3,7 +3,7 @@
 #include <QString>
 
 // A program folder as the build lays it out, made in the test's sandbox: the
-// template store with caption rows 1..150 ("Caption <n>" in English, "Texto <n>"
+// template store with every caption row the program reads ("Caption <n>" in English, "Texto <n>"
 // in Spanish; rows 10 and 11 name the two subject folders), two system messages,
 // three tips for every edition and three menu links; two installed subjects of
 // this edition ("food": bread, cheese, apple; "Colours": ten phrases "colour 1"..),
