@@ -54,7 +54,7 @@ TEST_F(HunchwordWindow, TheLearnerSolvesThePhraseAndThePointsAreStored)
 {
     start(1);
     EXPECT_EQ(window->windowTitle(), "Lessondesk French - Hunchword 1.0.0");
-    EXPECT_EQ(window->lblTurn()->text(), "Your turn: Ana Diaz");
+    EXPECT_EQ(window->lblTurn()->text(), "Now playing: Ana Diaz");
     EXPECT_EQ(window->lblPhrasesLeft()->text(), "1 left to play");
     EXPECT_EQ(window->lblPlayer(0)->text(), "Computer");
     EXPECT_TRUE(window->btnLetter(0)->isHidden());
