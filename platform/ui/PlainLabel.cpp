@@ -6,7 +6,7 @@ PlainLabel::PlainLabel(QWidget* parent) : QLabel(parent) { setTextFormat(Qt::Pla
 
 PlainLabel::PlainLabel(const QString& text, QWidget* parent) : PlainLabel(parent) { setText(text); }
 
-PlainLabel* makePlainLabel(QWidget* parent, const QString& objectName, int points, bool bold,
+PlainLabel* makePlainLabel(QWidget* parent, const QString& objectName, qreal points, bool bold,
                            Qt::Alignment alignment)
 {
     auto* label = new PlainLabel(parent);
@@ -16,18 +16,18 @@ PlainLabel* makePlainLabel(QWidget* parent, const QString& objectName, int point
     return label;
 }
 
-void setFontPoints(QWidget* widget, int points)
+void setFontPoints(QWidget* widget, qreal points)
 {
     QFont font = widget->font();
-    if (font.pointSize() == points) return;
-    font.setPointSize(points);
+    if (qFuzzyCompare(font.pointSizeF(), points)) return;
+    font.setPointSizeF(points);
     widget->setFont(font);
 }
 
-void setFontPoints(QWidget* widget, int points, bool bold)
+void setFontPoints(QWidget* widget, qreal points, bool bold)
 {
     QFont font = widget->font();
-    font.setPointSize(points);
+    font.setPointSizeF(points);
     font.setBold(bold);
     widget->setFont(font);
 }

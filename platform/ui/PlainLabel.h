@@ -15,11 +15,12 @@ public:
 };
 
 // A named plain label with its font size in points, bold or not, and its alignment.
-PlainLabel* makePlainLabel(QWidget* parent, const QString& objectName, int points, bool bold,
+PlainLabel* makePlainLabel(QWidget* parent, const QString& objectName, qreal points, bool bold,
                            Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
 
-// Sets a control's font size in points (and weight), keeping the rest of its font.
-void setFontPoints(QWidget* widget, int points);
-void setFontPoints(QWidget* widget, int points, bool bold);
+// Sets a control's font size in points, fractions too (and weight), keeping the
+// rest of its font.
+void setFontPoints(QWidget* widget, qreal points);
+void setFontPoints(QWidget* widget, qreal points, bool bold);
 
 }  // namespace platform::ui

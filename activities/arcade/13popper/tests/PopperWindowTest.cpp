@@ -187,8 +187,11 @@ TEST_F(PopperWindow, WordsOfAnyLengthAreHitInTheirDesignBoxAndShownWhole)
         EXPECT_EQ(word.box.height, 240) << word.word.toStdString();
     }
 
-    // The long word spills evenly out of its box, so it can be read whole.
+    // The long word spills evenly out of its box, so it can be read whole, in
+    // the words' bold 9.75 points.
     const QLabel* label = window->picDesert()->lblword(0);
+    EXPECT_DOUBLE_EQ(label->font().pointSizeF(), 9.75);
+    EXPECT_TRUE(label->font().bold());
     const QRect box = pixelRect(game.words()[0].box);
     EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()));
     EXPECT_GT(label->width(), box.width());

@@ -32,7 +32,7 @@ DesertView::DesertView(QWidget* parent) : QWidget(parent), pictures_(PopperPictu
 
 QLabel* DesertView::makeWordLabel()
 {
-    auto* label = platform::ui::makePlainLabel(this, QStringLiteral("lblword%1").arg(labels_.size()), 10, true,
+    auto* label = platform::ui::makePlainLabel(this, QStringLiteral("lblword%1").arg(labels_.size()), 9.75, true,
                                                Qt::AlignCenter);
     label->setFocusPolicy(Qt::NoFocus);
     return label;
