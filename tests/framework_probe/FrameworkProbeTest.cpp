@@ -105,3 +105,28 @@ TEST(FrameworkProbe, ASigtermWhileItsResultWaitsForALockedStoreEndsItWithinASeco
     EXPECT_EQ(testsupport::readFile(probe.userStore()), userStore);
     EXPECT_EQ(activitytest::fileContents(probe.tempFolder()), mainFiles);
 }
+
+TEST(FrameworkProbe, AResultThatWaitedForALockedStoreIsStoredAndItsScoreWindowAnswered)
+{
+    ProbeLaunch probe(FRAMEWORK_PROBE, testsupport::sandboxDir() + "/program");
+    const auto launch = probe.writeLaunch(2);
+    platform::Store holder = platform::Store::open(probe.userStore(), platform::OpenMode::ReadWrite);
+    holder.execute("BEGIN EXCLUSIVE");
+
+    ASSERT_TRUE(probe.start(launch.studyListName, {"DVL_PROBE_SCORE=55"}));
+    ASSERT_EQ(probe.waitForLine("SAVING"), "SAVING") << probe.lines().join("\n").toStdString();
+    QThread::msleep(1200);  // the result has been refused and is waiting for the store
+    ASSERT_EQ(probe.process().state(), QProcess::Running);
+    holder.execute("ROLLBACK");
+    holder.close();
+
+    // It goes on by itself: the score window is shown, answered, and the probe ends.
+    ASSERT_TRUE(probe.process().waitForFinished(20000)) << probe.lines().join("\n").toStdString();
+    EXPECT_EQ(probe.process().exitCode(), 0);
+    probe.waitForLine("SCORE ");
+    EXPECT_EQ(probe.lines().filter(QRegularExpression("^SCORE ")), QStringList({"SCORE 1|Ana Diaz|55 points|*"}));
+    const auto rows = platform::Store::open(probe.userStore(), platform::OpenMode::ReadOnly)
+                          .query("SELECT numberScore FROM tblScores");
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0][0].toInt(), 55);
+}

@@ -6,6 +6,7 @@
 #include "platform/ui/PictureButton.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -55,18 +56,32 @@ void ProbeWindow::startGame()
 {
     const std::optional<std::int64_t> score = scoreToSave();
     if (!score) return;
-    QTimer::singleShot(0, this, [] {
-        auto* scores = qobject_cast<frmScores*>(QApplication::activeModalWidget());
-        if (!scores) return;
-        QTreeWidget* list = scores->ListView1();
-        for (int i = 0; i < list->topLevelItemCount(); ++i) {
-            const QTreeWidgetItem* item = list->topLevelItem(i);
-            writeLine(QStringLiteral("SCORE %1|%2|%3%4")
-                          .arg(item->text(0), item->text(1), item->text(2),
-                               item->isSelected() ? QStringLiteral("|*") : QString()));
-        }
-        scores->lblBegin()->click();
-    });
+    // The score window may come up at once or only after a wait for a locked
+    // store, so it is answered whenever it shows.
+    QApplication::instance()->installEventFilter(this);
     writeLine(QStringLiteral("SAVING"));
     saveNumberScore(*score, 8, 7, QStringLiteral(" ") + mCaptions(5));
+}
+
+bool ProbeWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Show) {
+        if (auto* scores = qobject_cast<frmScores*>(watched)) {
+            QApplication::instance()->removeEventFilter(this);
+            QTimer::singleShot(0, scores, [scores] { reportAndClose(*scores); });
+        }
+    }
+    return ActivityWindow::eventFilter(watched, event);
+}
+
+void ProbeWindow::reportAndClose(frmScores& scores)
+{
+    QTreeWidget* list = scores.ListView1();
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = list->topLevelItem(i);
+        writeLine(QStringLiteral("SCORE %1|%2|%3%4")
+                      .arg(item->text(0), item->text(1), item->text(2),
+                           item->isSelected() ? QStringLiteral("|*") : QString()));
+    }
+    scores.lblBegin()->click();
 }
