@@ -3,13 +3,16 @@
 find_program(DVL_SOX sox REQUIRED)
 
 # dvl_make_sound(<output.wav> <sox effects and synth arguments...>): runs
-# `sox -n -r 22050 -c 1 -b 16 <output> <arguments>` and makes the folder first.
+# `sox -R -n -r 22050 -c 1 -b 16 <output> <arguments>` (cmake/MakeSound.cmake)
+# and makes the folder first. A warning from sox fails the build under DVL_WERROR.
 function(dvl_make_sound output)
   get_filename_component(folder "${output}" DIRECTORY)
   add_custom_command(
     OUTPUT "${output}"
     COMMAND ${CMAKE_COMMAND} -E make_directory "${folder}"
-    COMMAND "${DVL_SOX}" -n -r 22050 -c 1 -b 16 "${output}" ${ARGN}
+    COMMAND ${CMAKE_COMMAND} "-DSOX=${DVL_SOX}" "-DOUTPUT=${output}" "-DSTRICT=${DVL_WERROR}"
+            -P "${PROJECT_SOURCE_DIR}/cmake/MakeSound.cmake" -- ${ARGN}
+    DEPENDS "${PROJECT_SOURCE_DIR}/cmake/MakeSound.cmake"
     COMMENT "Making the sound ${output}"
     VERBATIM)
   set_source_files_properties("${output}" PROPERTIES GENERATED TRUE)
