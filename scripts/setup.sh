@@ -8,7 +8,7 @@ build="${DVL_BUILD_DIR:-$here/build}"
 
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev libxkbcommon-dev
+  qt6-base-dev qt6-svg-dev libqt6svg6 qt6-translations-l10n libgl-dev libxkbcommon-dev
   libsqlite3-dev libsdl2-dev libgtest-dev libgmock-dev
   espeak-ng sox fonts-liberation2 util-linux poppler-utils ccache
 )

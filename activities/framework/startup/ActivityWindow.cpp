@@ -11,6 +11,7 @@
 #include "main/core/shared/TempPath.h"
 #include "platform/ui/EndProgram.h"
 #include "platform/ui/MessageBox.h"
+#include "platform/ui/QtTranslations.h"
 #include "platform/ui/TerminationSignals.h"
 
 #include "dvl_version.h"
@@ -63,6 +64,9 @@ bool ActivityWindow::Start_Activity(const QStringList& arguments, const Activity
     // is, so it never lands between a sound copy and the record of it.
     platform::ui::handleTerminationSignals([this] { unloadActivity(); });
     if (!readStudyList(arguments)) return false;
+    // Qt's own texts (standard buttons, the print dialog) speak the interface
+    // language from the first box on; without Qt's translation they stay English.
+    platform::ui::loadQtTranslations(mInterfaceLanguage);
     afterStudyList();  // may size the window to the list, so it is centred after this
     if (setup_.centring == Centring::AfterStudyList) Center_Form(*this);
 

@@ -19,6 +19,7 @@
 #include "platform/ui/Clock.h"
 #include "platform/ui/EndProgram.h"
 #include "platform/ui/MessageBox.h"
+#include "platform/ui/QtTranslations.h"
 #include "platform/ui/Twips.h"
 
 #include <QCloseEvent>
@@ -43,6 +44,7 @@ constexpr qint64 kSmallestScreenArea = 460000;  // 800 x 600 passes, 640 x 480 d
 frmMain::frmMain(const QString& programDir, QWidget* parent)
     : QWidget(parent),
       programDir_(platform::withTrailingSlash(programDir)),
+      programCode_(QStringLiteral(DVL_PROGRAM_CODE)),
       FileAct(platform::executablesIn),
       File1([](const QString& folder) { return platform::filesWithExtension(folder, modMain.gLanguageCode); }),
       File2([](const QString& folder) {
@@ -72,7 +74,7 @@ QString frmMain::templatePath() const
 
 void frmMain::Form_Load()
 {
-    modMain.gProgramCode = QStringLiteral(DVL_PROGRAM_CODE);
+    modMain.gProgramCode = programCode_;
     Apply_Edition();
     if (!Get_Captions()) return;
     Set_Paths();
@@ -97,6 +99,9 @@ void frmMain::Apply_Edition()
     const auto edition = startup::findEdition(modMain.gProgramCode);
     if (!edition) return;
     modMain.applyEdition(*edition);
+    // Qt's own texts (standard buttons, the print dialog) follow the edition's
+    // interface language; without Qt's translation they stay English.
+    platform::ui::loadQtTranslations(modMain.gInterfaceLanguage);
     imgLogo->setPixmap(editionLogo(edition->logoIndex, imgLogo->size()));
 }
 

@@ -78,6 +78,8 @@ public:
     activitypanel::ActivityPanel* activityPanel() const { return activityPanel_; }
     void setLaunchSeams(launch::LaunchSeams seams) { launchSeams_ = std::move(seams); }
     void setSeams(MainWindowSeams seams) { seams_ = std::move(seams); }
+    // The edition Form_Load starts: the build's, unless a test names another first.
+    void setProgramCode(const QString& code) { programCode_ = code; }
 
     // The file the selected phrase's recording is written to before it plays:
     // "~selectedphrase" + the process id + ".wav" in the temporary folder.
@@ -161,6 +163,7 @@ private:
     frmSplash::ProgressWriter splashProgress();
 
     QString programDir_;
+    QString programCode_;
     startup::ProgramFolders folders_;
     FileList FileAct;
     FileList File1;

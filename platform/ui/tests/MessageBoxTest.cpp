@@ -1,48 +1,14 @@
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/MessageBoxRecorder.h"
 
-#include <QApplication>
+#include "RealMessageBox.h"
+
+#include <QGuiApplication>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
 using namespace platform::ui;
-
-namespace {
-
-struct Seen {
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QStringList buttons;
-    Qt::TextFormat format = Qt::AutoText;
-};
-
-// Shows a real box; once it is up, notes what it shows and then clicks the
-// button with the given text, or presses Escape when the text is empty.
-MessageAnswer showAndAnswer(const std::function<MessageAnswer()>& show, const QString& press, Seen& seen)
-{
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        seen = {box->windowTitle(), box->text(), box->icon(), {}, box->textFormat()};
-        for (QAbstractButton* button : box->buttons())
-            seen.buttons << button->text().remove('&');
-        if (press.isEmpty()) {
-            box->reject();
-            return;
-        }
-        for (QAbstractButton* button : box->buttons()) {
-            if (button->text().remove('&') == press)
-                button->click();
-        }
-    });
-    return show();
-}
-
-}  // namespace
 
 TEST(MessageBox, ErrorBoxShowsHeadingProcedureAndError)
 {
@@ -97,7 +63,7 @@ TEST(MessageBox, RealBoxesShowIconsButtonsAndPlainText)
          MessageAnswer::Cancel},
     };
     for (const Case& c : cases) {
-        Seen seen;
+        SeenBox seen;
         const MessageAnswer answer = showAndAnswer(
             [&] { return showMessage("<b>Mañana</b>", c.icon, c.buttons, "Title"); }, c.press, seen);
         EXPECT_EQ(answer, c.answer) << c.press.toStdString();

@@ -15,6 +15,7 @@
 #include "platform/ui/Timer.h"
 #include "common/schema/Schema.h"
 
+#include "QtTexts.h"
 #include "TestEnvironment.h"
 
 #include <QFileInfo>
@@ -25,6 +26,7 @@
 
 #include <csignal>
 #include <functional>
+#include <string>
 #include <unistd.h>
 
 using activity::ActivityWindow;
@@ -41,6 +43,7 @@ public:
     QStringList calls;
     bool passOwnCheck = true;
     int paints = 0;
+    std::string okButtonAfterStudyList;  // Qt's own text, before any caption is read
 
 protected:
     void paintEvent(QPaintEvent* event) override
@@ -48,7 +51,11 @@ protected:
         ++paints;
         ActivityWindow::paintEvent(event);
     }
-    void afterStudyList() override { calls << "afterStudyList"; }
+    void afterStudyList() override
+    {
+        calls << "afterStudyList";
+        okButtonAfterStudyList = testsupport::standardButtonText(QDialogButtonBox::Ok);
+    }
     bool afterCaptions() override
     {
         calls << "afterCaptions";
@@ -132,6 +139,20 @@ TEST_F(StartActivity, RunsTheCommonSequenceAndHandsOverToTheGame)
     left.sort();
     mainFiles.sort();
     EXPECT_EQ(left, mainFiles);
+}
+
+TEST_F(StartActivity, QtsOwnTextsSpeakTheStudyListsInterfaceLanguageBeforeAnyCaption)
+{
+    ASSERT_TRUE(testsupport::qtSpanishInstalled());
+    activitytest::makeConfigStore(environment.appFolder, "02probe", activitytest::numberedCaptions(20, "caption"));
+    for (const auto& [language, ok] : {std::pair{"Spanish", "Aceptar"}, std::pair{"English", "OK"}}) {
+        SCOPED_TRACE(language);
+        const auto launch = activitytest::writeLaunch(environment.tempFolder, 2, "/data/Users.dat", {}, language);
+        ProbeActivity window(setup);
+        ASSERT_TRUE(window.Start_Activity({launch.studyListName}, environment));
+        EXPECT_EQ(window.okButtonAfterStudyList, ok);
+        window.close();
+    }
 }
 
 TEST_F(StartActivity, AnEmptyCommandLineEndsSilentlyBeforeReadingAnything)

@@ -7,6 +7,7 @@
 #include "main/core/startup/Registry.h"
 #include "platform/store/Store.h"
 #include "platform/ui/Twips.h"
+#include "QtTexts.h"
 #include "TestEnvironment.h"
 
 #include <QApplication>
@@ -92,6 +93,17 @@ TEST_F(StartUpTest, ShowsTheWindowWithItsTextsFoldersAndRegistryValues)
     // The link menu is parked with 100 twips showing at the left edge.
     const QWidget* menu = window.findChild<QWidget*>("picMenu");
     EXPECT_EQ(menu->x() + menu->width(), platform::ui::twipsToPixelsX(100));
+}
+
+TEST_F(StartUpTest, QtsOwnTextsFollowTheEditionsInterfaceLanguage)
+{
+    ASSERT_TRUE(testsupport::qtSpanishInstalled());
+    frmMain window(fixture.programDir);
+    window.setProgramCode("dvleng");  // an edition with a Spanish interface
+    window.Form_Load();
+    EXPECT_EQ(modMain.gInterfaceLanguage, "Spanish");
+    EXPECT_EQ(testsupport::standardButtonText(QDialogButtonBox::Ok), "Aceptar");
+    EXPECT_TRUE(ends.empty());
 }
 
 TEST_F(StartUpTest, RegistryValueDifferingOnlyInLetterCaseIsKept)
