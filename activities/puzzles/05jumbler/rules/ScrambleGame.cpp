@@ -71,7 +71,6 @@ void ScrambleGame::deal()
     for (int i = 0; i < count; ++i)
         tiles_[static_cast<std::size_t>(places[static_cast<std::size_t>(i)])].letter = letters[i];
 
-    dropWaiting_ = false;
     flashCounter_ = 0;
     flashOver_ = false;
     // A phrase without letters has no time at all.
@@ -79,7 +78,9 @@ void ScrambleGame::deal()
     stage_ = count > 0 ? Stage::Playing : Stage::TimedOut;
 }
 
-bool ScrambleGame::tilesMayMove() const { return stage_ == Stage::Playing && !dropWaiting_; }
+// Tiles move while a full board waits to be judged too: a learner who places
+// letters briskly need not wait out each drop.
+bool ScrambleGame::tilesMayMove() const { return stage_ == Stage::Playing || stage_ == Stage::Judging; }
 
 bool ScrambleGame::canDrag(int tile) const
 {
@@ -137,24 +138,26 @@ std::optional<DropTicket> ScrambleGame::dropOnSlot(int tile, int slot)
     target.letter = moved.letter;
     target.colour = colour::kWhite;
     moved.slot = slot;
+    boardChanged();
+    return DropTicket{round_, boardChanges_};
+}
 
-    dropWaiting_ = true;
+// The stage and the countdown follow the board: a full one awaits its judgement,
+// any other is played on.
+void ScrambleGame::boardChanged()
+{
+    ++boardChanges_;
     const bool full = std::all_of(slots_.begin(), slots_.end(), [](const LetterSlot& s) { return !s.letter.isEmpty(); });
-    if (full) {
-        stage_ = Stage::Judging;
-        // A right answer keeps the time it has left now; a wrong one is judged
-        // while the countdown runs on, so it earns no extra time.
-        if (answerIsRight()) countdown_ = false;
-    }
-    return DropTicket{round_};
+    stage_ = full ? Stage::Judging : Stage::Playing;
+    // A right answer keeps the time it has left now; a wrong one is judged
+    // while the countdown runs on, so it earns no extra time.
+    countdown_ = !(full && answerIsRight());
 }
 
 Judgement ScrambleGame::finishDrop(const DropTicket& ticket)
 {
-    if (ticket.round != round_)
-        return Judgement::None;
-    dropWaiting_ = false;
-    return stage_ == Stage::Judging ? judge() : Judgement::None;
+    const bool latest = ticket.round == round_ && ticket.boardChange == boardChanges_;
+    return latest && stage_ == Stage::Judging ? judge() : Judgement::None;
 }
 
 Judgement ScrambleGame::judge()
@@ -193,6 +196,7 @@ bool ScrambleGame::dropOnBackground(int tile, QPoint point)
     moved.slot.reset();
     moved.rect.moveTopLeft(point - QPoint(moved.rect.width() / 2, moved.rect.height() / 2));
     moved.bordered = true;
+    boardChanged();
     return true;
 }
 

@@ -56,8 +56,9 @@ struct LetterTile {
 enum class Stage {
     NotStarted,
     Playing,   // the countdown runs and tiles move
-    Judging,   // every slot holds a letter; the answer is judged when the drop's wait ends
-               // (the countdown runs on for a wrong answer)
+    Judging,   // every slot holds a letter; the answer is judged when the wait of the drop
+               // that made the board so ends. Tiles still move meanwhile; the countdown
+               // runs on unless the answer is right
     Praising,  // a right answer: praise, the phrase's sound, the flash, then the bonus
     TimedOut,  // the time ran out: the message, then the bonus (nothing)
     Finished,  // no phrase is left: the points are the score
@@ -66,6 +67,7 @@ enum class Stage {
 // Given for a drop on a slot; its wait is over when finishDrop is called with it.
 struct DropTicket {
     std::uint64_t round = 0;
+    std::uint64_t boardChange = 0;  // the number of the board change the drop made
 };
 
 enum class Judgement { None, Right, Wrong };
@@ -93,8 +95,6 @@ public:
     int secondsLeft() const { return seconds_; }
     std::int64_t points() const { return points_; }
     bool countdownRunning() const { return countdown_; }
-    // A drop on a slot is waiting its second: no tile moves meanwhile.
-    bool dropWaiting() const { return dropWaiting_; }
     const std::vector<LetterSlot>& letterSlots() const { return slots_; }
     const std::vector<LetterTile>& tiles() const { return tiles_; }
     // The lowest edge of the board's slots and tiles as dealt.
@@ -108,11 +108,12 @@ public:
     // blue, unless it holds a letter.
     void dragOver(int slot);
     // Puts the tile on the slot (taking it from the slot it filled; a tile already
-    // lying there goes back to its dealt place). The last slot filled stops the
-    // countdown when the answer is right; a wrong one leaves it running. Nothing happens, and no ticket is given, when tiles may not move.
+    // lying there goes back to its dealt place). Nothing happens, and no ticket is
+    // given, when tiles may not move.
     std::optional<DropTicket> dropOnSlot(int tile, int slot);
-    // The drop's wait is over: when every slot holds a letter and the phrase is
-    // still the one of the ticket, the answer is judged (once).
+    // The drop's wait is over: the answer is judged when the ticket's drop is still
+    // the latest change of the board of its phrase and every slot holds a letter.
+    // Each board is judged once; an earlier drop's wait ending later judges nothing.
     Judgement finishDrop(const DropTicket& ticket);
     // Leaves the tile centred on the point, taking it from its slot; every letter
     // turns black again. False when tiles may not move.
@@ -134,6 +135,7 @@ private:
     bool answerIsRight() const;
     bool tilesMayMove() const;
     void freeSlot(int slot);
+    void boardChanged();
 
     std::vector<ScramblePhrase> phrases_;
     RandomSource random_;
@@ -147,7 +149,7 @@ private:
     int seconds_ = 0;
     std::int64_t points_ = 0;
     bool countdown_ = false;
-    bool dropWaiting_ = false;
+    std::uint64_t boardChanges_ = 0;  // drops on a slot or the background, counted through the game
     int flashCounter_ = 0;
     bool flashOver_ = false;
     std::vector<LetterSlot> slots_;

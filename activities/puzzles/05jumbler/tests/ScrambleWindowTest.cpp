@@ -17,6 +17,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 using activitytest::snapshot;
 using jumbler::frmScramble;
 
@@ -70,6 +73,36 @@ protected:
         for (int i = 0; i < count; ++i)
             emit timer->timeout();
     }
+
+    // From now on a wait lasts until the test moves the clock on. Should one be
+    // left standing, the test fails after a few real seconds instead of hanging.
+    void holdWaits()
+    {
+        clock.setAutoAdvance(false);
+        hangGuard_.setSingleShot(true);
+        QObject::connect(&hangGuard_, &QTimer::timeout, [this] {
+            ADD_FAILURE() << "a wait was left standing";
+            clock.setAutoAdvance(true);
+        });
+        hangGuard_.start(5000);
+    }
+
+    // Runs each step from inside the wait that the step before it starts; the
+    // first from inside the wait of what the test does next.
+    static void duringWaits(std::vector<std::function<void()>> steps)
+    {
+        if (steps.empty())
+            return;
+        QTimer::singleShot(0, [steps]() mutable {
+            const std::function<void()> step = steps.front();
+            steps.erase(steps.begin());
+            duringWaits(std::move(steps));
+            step();
+        });
+    }
+
+private:
+    QTimer hangGuard_;
 };
 
 }  // namespace
@@ -196,33 +229,94 @@ TEST_F(ScrambleWindow, AWrongAnswerBuzzesAndPlayGoesOn)
     EXPECT_EQ(modals.scores[0].rows[0][2], window->lblPoints()->text() + " Points");
 }
 
+TEST_F(ScrambleWindow, BriskDropsAllLandAndTheWordIsJudgedOnce)
+{
+    auto window = start({"abc"});
+    holdWaits();
+    const auto slotCentre = [&](int slot) { return window->lblLetter(slot)->geometry().center(); };
+    // Each drop 0.4 s after the one before, inside its wait.
+    bool lastWaitReached = false;
+    duringWaits({
+        [&] { clock.advance(400); drag(*window, 1, slotCentre(1)); },
+        [&] { clock.advance(400); drag(*window, 2, slotCentre(2)); },
+        [&] {
+            // Every tile has landed; the word waits for the last drop's wait.
+            lastWaitReached = true;
+            for (int i = 0; i < 3; ++i) {
+                EXPECT_EQ(window->lblLetter(i)->text(), window->game()->tiles()[i].letter);
+                EXPECT_EQ(window->lblDrag(i)->palette().color(QPalette::WindowText), QColor(Qt::black));
+            }
+            EXPECT_EQ(soundLines().filter("\tPOP\tasync", Qt::CaseInsensitive).size(), 3);
+            EXPECT_FALSE(window->lblMsg()->isVisible());
+            clock.setAutoAdvance(true);  // the three waits end
+        },
+    });
+    drag(*window, 0, slotCentre(0));
+    ASSERT_TRUE(lastWaitReached);
+
+    // Judged once, right: the praise, the flash, and the 21 seconds kept.
+    const QStringList sounds = soundLines();
+    EXPECT_EQ(sounds.filter("\tCORRECTBEEP\tasync", Qt::CaseInsensitive).size(), 1);
+    EXPECT_EQ(sounds.filter("\tBUZZER\t", Qt::CaseInsensitive).size(), 0);
+    EXPECT_EQ(sounds.filter(QRegularExpression("^file\t.*~dvl" + QString::number(kActivityPid) + "1\\.wav\tsync$")).size(), 1);
+    EXPECT_TRUE(window->lblMsg()->isVisible());
+    EXPECT_FALSE(window->Timer1()->isEnabled());
+    ASSERT_TRUE(window->Timer3()->isEnabled());
+    ticks(window->Timer3(), 17);
+    EXPECT_EQ(endCodes, std::vector<int>{0});
+    ASSERT_EQ(modals.scores.size(), 1u);
+    ASSERT_EQ(modals.scores[0].rows.size(), 1u);
+    EXPECT_EQ(modals.scores[0].rows[0][2], "21 Points");
+    const platform::Store store = platform::Store::open(userStore, platform::OpenMode::ReadOnly);
+    const auto rows = store.query("SELECT numberScore FROM tblScores");
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0]["numberScore"].toInt(), 21);
+}
+
+TEST_F(ScrambleWindow, ALetterTakenOffARightBoardBeforeItIsJudgedRestartsTheCountdown)
+{
+    auto window = start({"ab"});
+    drag(*window, 0, window->lblLetter(0)->geometry().center());
+    holdWaits();
+    bool takenOff = false;
+    duringWaits({[&] {
+        ASSERT_FALSE(window->Timer1()->isEnabled()) << "a right board stops the countdown";
+        drag(*window, 1, QPoint(window->width() / 2, window->height() / 2));
+        takenOff = true;
+        EXPECT_TRUE(window->Timer1()->isEnabled());
+        clock.setAutoAdvance(true);
+    }});
+    drag(*window, 1, window->lblLetter(1)->geometry().center());
+    ASSERT_TRUE(takenOff);
+    EXPECT_EQ(soundLines().filter(QRegularExpression("BUZZER|CORRECTBEEP", QRegularExpression::CaseInsensitiveOption)).size(), 0);
+    EXPECT_TRUE(window->Timer1()->isEnabled());
+    EXPECT_EQ(window->game()->letterSlots()[1].letter, "");
+}
+
 TEST_F(ScrambleWindow, TimeRunningOutWhileADropWaitsEndsOnlyThatPhrase)
 {
     auto window = start({"abc", "de"});
     ticks(window->Timer1(), 20);
     ASSERT_EQ(window->lblTimer()->text(), "1");
 
-    // The drop's one-second wait now lasts until the test moves the clock on.
-    clock.setAutoAdvance(false);
-    // Should a second drop wrongly start a wait of its own, it ends too.
-    QTimer rescue;
-    rescue.setInterval(300);
-    QObject::connect(&rescue, &QTimer::timeout, [&] { clock.advance(10000); });
-    rescue.start();
-    bool secondDropTried = false;
-    QTimer::singleShot(0, [&] {
-        // Meanwhile a second drop is refused, then the last second goes.
-        drag(*window, 1, window->lblLetter(1)->geometry().center());
-        secondDropTried = true;
-        EXPECT_EQ(window->game()->letterSlots()[1].letter, "");
-        ticks(window->Timer1(), 1);
-        clock.advance(2000);
+    holdWaits();
+    bool lastSecondWent = false;
+    duringWaits({
+        // A second drop lands while the first waits...
+        [&] { clock.advance(400); drag(*window, 1, window->lblLetter(1)->geometry().center()); },
+        // ...and the last second goes while the second waits.
+        [&] {
+            EXPECT_EQ(window->game()->letterSlots()[1].letter, window->game()->tiles()[1].letter);
+            ticks(window->Timer1(), 1);
+            lastSecondWent = true;
+            clock.advance(2000);
+        },
     });
     drag(*window, 0, window->lblLetter(0)->geometry().center());
-    ASSERT_TRUE(secondDropTried);
+    ASSERT_TRUE(lastSecondWent);
 
-    // The time-up message came, the next phrase stands, and the earlier drop,
-    // back from its wait, judged nothing and touched none of its tiles.
+    // The time-up message came, the next phrase stands, and both drops, back
+    // from their waits, judged nothing and touched none of its tiles.
     ASSERT_EQ(modals.messages.size(), 1u);
     EXPECT_EQ(window->lblTranslation()->text(), "translation 2");
     EXPECT_EQ(window->lblTimer()->text(), "14");
@@ -230,7 +324,7 @@ TEST_F(ScrambleWindow, TimeRunningOutWhileADropWaitsEndsOnlyThatPhrase)
     EXPECT_EQ(window->lblDrag(2), nullptr);
     for (const jumbler::LetterSlot& slot : window->game()->letterSlots())
         EXPECT_EQ(slot.letter, "");
-    EXPECT_FALSE(window->game()->dropWaiting());
+    EXPECT_EQ(window->game()->stage(), jumbler::Stage::Playing);
     EXPECT_EQ(soundLines().filter(QRegularExpression("BUZZER|CORRECTBEEP", QRegularExpression::CaseInsensitiveOption)).size(), 0);
     EXPECT_EQ(window->lblPoints()->text(), "0");
     EXPECT_TRUE(endCodes.empty());

@@ -261,12 +261,12 @@ void frmScramble::lblLetter_DragDrop(int tile, int slot)
     syncCountdown();
     shared::Play_Wave_Resource(QStringLiteral("Pop"), shared::kSoundAsync);
     const QPointer<frmScramble> self(this);
+    // Tiles go on moving during the wait: a drop made meanwhile runs its own wait
+    // inside this one, and only the wait of the board's latest change judges it.
     shared::Wait(1);
     if (!self || !running())
         return;
-    // A phrase that ended meanwhile (its time ran out) is not this drop's any more.
     const Judgement judgement = game_->finishDrop(*ticket);
-    showBoard();
     if (judgement == Judgement::Right)
         Check_Word_Right(ticket->round);
     else if (judgement == Judgement::Wrong)
@@ -275,6 +275,8 @@ void frmScramble::lblLetter_DragDrop(int tile, int slot)
 
 void frmScramble::Check_Word_Right(std::uint64_t round)
 {
+    cancelDrag();  // a tile picked up during the wait falls back on its slot
+    showBoard();
     shared::Play_Wave_Resource(QStringLiteral("CorrectBeep"), shared::kSoundAsync);
     lblMsg_->setText(mCaptions(kPraise));
     lblMsg_->show();
@@ -293,14 +295,17 @@ void frmScramble::Check_Word_Right(std::uint64_t round)
 
 void frmScramble::Check_Word_Wrong()
 {
+    showBoard();
     shared::Play_Wave_Resource(QStringLiteral("Buzzer"), shared::kSoundSync);
     syncCountdown();
 }
 
 void frmScramble::Form_DragDrop(int tile, QPoint windowPoint)
 {
-    if (game_->dropOnBackground(tile, platform::ui::pixelsToTwips(windowPoint)))
+    if (game_->dropOnBackground(tile, platform::ui::pixelsToTwips(windowPoint))) {
         board_.lblDrag(tile)->raise();
+        syncCountdown();  // a right board left before its judgement runs on the clock again
+    }
     showBoard();
 }
 

@@ -236,30 +236,84 @@ TEST(ScrambleDrag, ADropOnAFilledSlotSendsTheEarlierTileBack)
     EXPECT_EQ(game.stage(), Stage::Playing);
 }
 
-TEST(ScrambleFaults, NoMoveWhileADropWaitsOrAfterTheLastSlotFills)
+TEST(ScrambleWaits, DropsDuringAWaitLandAndOnlyTheLatestJudgesOnce)
+{
+    // Three drops, each made while the one before waits. However their waits
+    // end, the board is judged once, by the drop that filled it.
+    struct Case {
+        const char* name;
+        std::vector<int> finishOrder;  // of the drops 0, 1, 2
+        std::vector<Judgement> judged;  // as their waits end
+    };
+    const Case cases[] = {
+        {"nested waits: the latest ends first", {2, 1, 0}, {Judgement::Right, Judgement::None, Judgement::None}},
+        {"the earliest ends first", {0, 1, 2}, {Judgement::None, Judgement::None, Judgement::Right}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScrambleGame game(phrases({"abc"}), zeros());
+        game.newGame();
+        std::vector<DropTicket> tickets;
+        for (int tile = 0; tile < 3; ++tile) {
+            ASSERT_TRUE(game.canDrag(tile));
+            const auto ticket = game.dropOnSlot(tile, tile);
+            ASSERT_TRUE(ticket);
+            EXPECT_EQ(game.letterSlots()[tile].letter, game.tiles()[tile].letter);
+            tickets.push_back(*ticket);
+        }
+        EXPECT_EQ(game.stage(), Stage::Judging);
+        // The clock stops with the last letter, before the answer is judged.
+        EXPECT_FALSE(game.countdownRunning());
+        std::vector<Judgement> judged;
+        for (int drop : c.finishOrder)
+            judged.push_back(game.finishDrop(tickets[drop]));
+        EXPECT_EQ(judged, c.judged);
+        // A right answer holds the tiles; the latest wait ending again judges nothing.
+        EXPECT_EQ(game.stage(), Stage::Praising);
+        EXPECT_EQ(game.finishDrop(tickets[2]), Judgement::None);
+        EXPECT_FALSE(game.canDrag(0));
+        EXPECT_FALSE(game.dropOnBackground(0, {100, 100}));
+        EXPECT_FALSE(game.dropOnSlot(0, 1));
+    }
+}
+
+TEST(ScrambleWaits, TheBoardIsJudgedAsItStandsWhenTheLatestWaitEnds)
 {
     ScrambleGame game(phrases({"ab"}), zeros());
     game.newGame();
-    const auto first = game.dropOnSlot(0, 0);
-    ASSERT_TRUE(first);
-    EXPECT_TRUE(game.dropWaiting());
-    EXPECT_FALSE(game.canDrag(1));
-    EXPECT_FALSE(game.dropOnSlot(1, 1));
-    EXPECT_FALSE(game.dropOnBackground(1, {100, 100}));
-    game.finishDrop(*first);
+    const DropTicket first = *game.dropOnSlot(0, 0);
+    const DropTicket right = *game.dropOnSlot(1, 1);
+    ASSERT_EQ(game.stage(), Stage::Judging);
+    ASSERT_FALSE(game.countdownRunning());
 
-    const auto last = game.dropOnSlot(1, 1);
-    ASSERT_TRUE(last);
-    // The clock stops with the last letter, before the answer is judged.
-    EXPECT_FALSE(game.countdownRunning());
+    // Before the right board is judged the letters are swapped: the board is
+    // full again, wrong, and the countdown runs on.
+    const DropTicket swapOut = *game.dropOnSlot(0, 1);  // tile 1 goes back to its place
+    EXPECT_EQ(game.stage(), Stage::Playing);
+    EXPECT_TRUE(game.countdownRunning());
+    const DropTicket swapped = *game.dropOnSlot(1, 0);
     EXPECT_EQ(game.stage(), Stage::Judging);
-    EXPECT_FALSE(game.tick());
-    ASSERT_EQ(game.finishDrop(*last), Judgement::Right);
-    // Judged once: the same wait ending again, or any later drag, does nothing.
-    EXPECT_EQ(game.finishDrop(*last), Judgement::None);
-    EXPECT_FALSE(game.canDrag(0));
-    EXPECT_FALSE(game.dropOnBackground(0, {100, 100}));
-    EXPECT_FALSE(game.dropOnSlot(0, 1));
+    EXPECT_TRUE(game.countdownRunning());
+    // The waits of the earlier drops judge nothing, even ending first.
+    for (const DropTicket& stale : {first, right, swapOut})
+        EXPECT_EQ(game.finishDrop(stale), Judgement::None);
+    EXPECT_EQ(game.stage(), Stage::Judging);
+    EXPECT_EQ(game.finishDrop(swapped), Judgement::Wrong);
+    EXPECT_EQ(game.stage(), Stage::Playing);
+    for (const LetterTile& t : game.tiles())
+        EXPECT_EQ(t.letterColour, colour::kRed);
+
+    // Put right, then a tile taken off to the background while that waits: the
+    // board is not full when the wait ends, and nothing is judged.
+    game.dropOnSlot(0, 0);
+    const DropTicket refilled = *game.dropOnSlot(1, 1);
+    ASSERT_FALSE(game.countdownRunning());
+    ASSERT_TRUE(game.dropOnBackground(1, {5000, 6000}));
+    EXPECT_EQ(game.stage(), Stage::Playing);
+    EXPECT_TRUE(game.countdownRunning());
+    EXPECT_EQ(game.finishDrop(refilled), Judgement::None);
+    EXPECT_EQ(game.tiles()[0].letterColour, colour::kBlack);
+    EXPECT_EQ(game.finishDrop(*game.dropOnSlot(1, 1)), Judgement::Right);
 }
 
 TEST(ScrambleFaults, TimeRunningOutDuringAWaitEndsTheRoundForTheWaitingDrop)
@@ -281,13 +335,12 @@ TEST(ScrambleFaults, TimeRunningOutDuringAWaitEndsTheRoundForTheWaitingDrop)
     EXPECT_NE(game.round(), round);
     EXPECT_EQ(game.secondsLeft(), 14);
     // The new phrase is complete and waits to be judged when the earlier drop's
-    // wait ends: that drop judges nothing and leaves the new wait standing.
+    // wait ends: that drop judges nothing and leaves the new board to its own wait.
     game.finishDrop(*game.dropOnSlot(0, 0));
     const auto last = game.dropOnSlot(1, 1);
     ASSERT_TRUE(last);
     EXPECT_EQ(game.finishDrop(*ticket), Judgement::None);
     EXPECT_EQ(game.stage(), Stage::Judging);
-    EXPECT_TRUE(game.dropWaiting());
     EXPECT_EQ(game.finishDrop(*last), Judgement::Right);
 }
 
