@@ -9,15 +9,12 @@
 namespace platform::ui {
 namespace {
 
-struct Installed {
-    QPointer<QTranslator> translator;  // owned by the application object
-    QString language = QStringLiteral("English");
-};
-
-Installed& installed()
+// The one Qt translation installed, owned by the application object; none while
+// the interface is English.
+QPointer<QTranslator>& installed()
 {
-    static Installed state;
-    return state;
+    static QPointer<QTranslator> translator;
+    return translator;
 }
 
 }  // namespace
@@ -26,15 +23,12 @@ QString qtTranslationsFolder() { return QLibraryInfo::path(QLibraryInfo::Transla
 
 bool loadQtTranslations(const QString& interfaceLanguage, const QString& folder)
 {
-    Installed& state = installed();
-    const QString language =
-        interfaceLanguage == QLatin1String("Spanish") ? interfaceLanguage : QStringLiteral("English");
-    if (language == state.language && (state.translator || language == QLatin1String("English")))
-        return true;
+    QPointer<QTranslator>& current = installed();
+    const bool spanish = interfaceLanguage == QLatin1String("Spanish");
+    if (spanish == !current.isNull()) return true;
 
-    delete state.translator;  // its destructor takes it out of the application
-    state.language = QStringLiteral("English");
-    if (language == QLatin1String("English")) return true;
+    delete current;  // its destructor takes it out of the application
+    if (!spanish) return true;
 
     // The locale is named outright: the system's own never chooses Qt's texts.
     auto* translator = new QTranslator(QCoreApplication::instance());
@@ -44,8 +38,7 @@ bool loadQtTranslations(const QString& interfaceLanguage, const QString& folder)
         return false;
     }
     QCoreApplication::installTranslator(translator);
-    state.translator = translator;
-    state.language = language;
+    current = translator;
     return true;
 }
 
