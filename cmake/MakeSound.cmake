@@ -4,10 +4,8 @@
 # it fails the build when STRICT is on and is passed on as a warning otherwise.
 set(arguments "")
 set(after_separator FALSE)
-foreach(index RANGE 1 ${CMAKE_ARGC})
-  if(index EQUAL CMAKE_ARGC)
-    break()
-  endif()
+math(EXPR last "${CMAKE_ARGC} - 1")
+foreach(index RANGE 1 ${last})
   if(after_separator)
     list(APPEND arguments "${CMAKE_ARGV${index}}")
   elseif(CMAKE_ARGV${index} STREQUAL "--")
